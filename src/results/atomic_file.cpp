@@ -1,0 +1,25 @@
+#include "results/atomic_file.h"
+
+#include <cstdio>
+#include <system_error>
+
+namespace kv {
+
+bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    std::error_code error;
+    if (written && flushed && closed) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error) return true;
+    }
+    std::filesystem::remove(temporary, error);
+    return false;
+}
+
+}  // namespace kv
