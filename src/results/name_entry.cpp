@@ -4,6 +4,8 @@ namespace kv {
 
 namespace {
 
+constexpr int kNamePlaces = static_cast<int>(kNameLength);
+
 bool isNameSymbol(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); }
 
 }  // namespace
@@ -26,13 +28,13 @@ NameEntry startNameEntry(const std::string& nameSetting) {
 bool applyNameKey(NameEntry& entry, NameKey key, char character) {
     switch (key) {
         case NameKey::Character:
-            if (entry.cursor < kNameLength && isNameSymbol(character)) entry.name[entry.cursor++] = character;
+            if (entry.cursor < kNamePlaces && isNameSymbol(character)) entry.name[entry.cursor++] = character;
             return false;
         case NameKey::Erase:
             if (entry.cursor > 0) entry.name[--entry.cursor] = ' ';
             return false;
         case NameKey::Advance:
-            if (entry.cursor < kNameLength) entry.name[entry.cursor++] = ' ';
+            if (entry.cursor < kNamePlaces) entry.name[entry.cursor++] = ' ';
             return false;
         case NameKey::Confirm:
             return entry.cursor > 0;

@@ -3,11 +3,12 @@
 #include <array>
 #include <cstdint>
 
+#include "settings/settings.h"
+
 namespace kv {
 
 constexpr int kRankingRows = 5;
 constexpr int kPuzzleMissions = 24;
-constexpr int kNameLength = 4;
 
 struct RankingEntry {
     std::array<char, kNameLength> name{' ', ' ', ' ', ' '};

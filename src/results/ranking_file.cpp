@@ -139,12 +139,6 @@ std::uint8_t packLetters(const Ranking& ranking, std::size_t group) {
 
 }  // namespace
 
-RankingBlock emptyRankingBlock() {
-    RankingBlock block;
-    block.fill(0xFF);
-    return block;
-}
-
 RankingBlock encodeRanking(const Ranking& ranking, std::uint8_t checksum, const RandomSource& random) {
     RankingBlock block = emptyRankingBlock();
     const auto key = static_cast<std::uint8_t>(random());

@@ -32,18 +32,19 @@
 #include <optional>
 #include <string>
 
+#include "chart/chart_entry.h"
 #include "results/ranking.h"
 
 namespace kv {
 
-constexpr std::size_t kRankingBlockSize = 186;
+// The block size is the one `ChartEntry.rankingBlock` holds.
 using RankingBlock = std::array<std::uint8_t, kRankingBlockSize>;
 
 // Returns the next number of the game's random generator (0-32767).
 using RandomSource = std::function<int()>;
 
-// The block of a chart or course that has no ranking file.
-RankingBlock emptyRankingBlock();
+// The block of a chart or course that has no ranking file: all 0xFF.
+constexpr RankingBlock emptyRankingBlock() { return ChartEntry::filledRankingBlock(); }
 RankingBlock encodeRanking(const Ranking& ranking, std::uint8_t checksum, const RandomSource& random);
 // The stored ranking, or an empty one (carrying byte 0) when the block is
 // damaged, empty or belongs to a chart with another checksum.

@@ -78,7 +78,7 @@ TEST(RankingBlock, RankingOfAnotherChartVersionIsNotShown) {
 TEST(RankingBlock, AnyDamagedByteGivesAnEmptyRanking) {
     const RankingBlock block = encodeRanking(sampleRanking(), 0x42, countingRandom());
     // Every byte but the carried first one is covered by a check.
-    for (std::size_t at = 1; at < kRankingBlockSize; ++at) {
+    for (std::size_t at = 1; at < block.size(); ++at) {
         RankingBlock damaged = block;
         damaged[at] ^= 0x01;
         const Ranking read = decodeRanking(damaged, 0x42);
@@ -111,7 +111,7 @@ TEST_F(RankingFileTest, FileRoundTripAndShortOrMissingFilesReadEmpty) {
 
     const RankingBlock block = encodeRanking(sampleRanking(), 9, countingRandom());
     ASSERT_TRUE(writeRankingBlock(path, block));
-    EXPECT_EQ(std::filesystem::file_size(path), kRankingBlockSize);
+    EXPECT_EQ(std::filesystem::file_size(path), block.size());
     EXPECT_EQ(readRankingBlock(path), block);
 
     auto bytes = readBytes(path);
