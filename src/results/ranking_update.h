@@ -1,0 +1,24 @@
+#pragma once
+// Deciding whether a finished run changes the stored ranking, and how.
+#include "results/ranking.h"
+#include "settings/settings.h"
+
+namespace kv {
+
+RankingRules rankingRulesFrom(const Settings& settings);
+
+// The row a run would be stored as, its name still blank.
+RankingEntry runEntry(const RunTallies& run, std::int32_t bonus, int grade, int keyMode, const Settings& settings);
+
+struct RankingUpdate {
+    bool write = false;  // the file is rewritten when the screen is left
+    int place = -1;      // the run's row in free play, else -1
+    Ranking ranking;     // what will be written
+};
+
+// Free play enters a qualifying run at its place; a cleared puzzle earns the
+// mission's letter. Courses and eternal play leave chart rankings alone.
+RankingUpdate planRankingUpdate(int purpose, int grade, const Ranking& stored, const RankingEntry& entry,
+                                const RunTallies& run, const RankingRules& rules, int missionIndex);
+
+}  // namespace kv
