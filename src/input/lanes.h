@@ -1,0 +1,52 @@
+#pragma once
+// The play scene's lane states from the key and joypad bindings.
+//
+// Binding index (both tables, 18 entries): 0-8 the left player, 9-17 the
+// right; per side EFFECT, EFFECT ONEMORE, KEYBOARD 1-7. KEYCODE entries are
+// scan codes; JOYCODE entries are 999 (unbound), j*32+b (button b of
+// joypad j) or 256+4j+{0 up, 1 down, 2 left, 3 right}. Any other value
+// binds nothing.
+#include <cstdint>
+
+#include "input/input.h"
+
+namespace kv {
+
+constexpr int kLaneCount = 16;
+constexpr int kBindingCount = 18;
+constexpr std::int32_t kJoyUnbound = 999;
+
+extern const std::int32_t kDefaultKeyCodes[kBindingCount];
+extern const std::int32_t kDefaultJoyCodes[kBindingCount];
+
+struct LaneBindings {
+    const std::int32_t* keyCodes;  // KEYCODE, 18 entries
+    const std::int32_t* joyCodes;  // JOYCODE, 18 entries
+    bool useJoypad;                // USEJOYPAD
+    bool autoTurntables;           // AUTOPLAY 2: lanes 0 and 8 are autoplay's
+};
+
+// Per lane: 0 up, 1 down, 2 down in the turntable's second direction.
+struct LaneStates {
+    std::int16_t now[kLaneCount] = {};
+    std::int16_t previous[kLaneCount] = {};
+};
+
+// Binding index that feeds `lane` for a chart key mode (0 five keys,
+// 1 seven, 2 ten, 3 fourteen), or -1 when the lane is not read.
+int laneBinding(int keyMode, int lane);
+
+// True when a key binding names a key that is down in `keys`.
+bool keyBindingDown(std::int32_t keyCode, const std::uint8_t* keys);
+// True when a joypad binding names a control that is active in `joypads`.
+bool joyBindingActive(std::int32_t joyCode, const JoypadState& joypads, int joypadCount);
+
+// One step of lane sampling from given device states (no device access).
+void sampleLanes(int keyMode, const LaneBindings& bindings, const std::uint8_t* keys, const JoypadState& joypads,
+                 int joypadCount, LaneStates& lanes);
+
+// The play scene's per-step read: readJoypads, readKeyboard, then
+// sampleLanes over input.keys.
+void readLanes(int keyMode, const LaneBindings& bindings, LaneStates& lanes);
+
+}  // namespace kv

@@ -1,0 +1,125 @@
+#include "platform/files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace kv::platform {
+namespace fs = std::filesystem;
+namespace {
+
+char upper(char c) { return char(std::toupper(static_cast<unsigned char>(c))); }
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
+}
+
+std::string withSlash(std::string path) {
+    if (path.empty() || path.back() != '/') path += '/';
+    return path;
+}
+
+// The entry of `folder` whose name equals `name` ignoring case, or `name`.
+std::string findEntry(const fs::path& folder, const std::string& name) {
+    std::error_code error;
+    if (name == "." || name == ".." || fs::exists(folder / name, error)) return name;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string candidate = it->path().filename().string();
+        if (sameIgnoringCase(candidate, name)) return candidate;
+    }
+    return name;
+}
+
+}  // namespace
+
+std::string executableFolder() {
+    std::error_code error;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (error) return currentDirectory();
+    return withSlash(exe.parent_path().string());
+}
+
+std::string currentDirectory() {
+    std::error_code error;
+    return withSlash(fs::current_path(error).string());
+}
+
+bool changeDirectory(std::string_view folder) {
+    std::error_code error;
+    fs::current_path(resolvePath(folder), error);
+    return !error;
+}
+
+bool makeDirectory(std::string_view folder) {
+    std::error_code error;
+    const std::string path = resolvePath(folder);
+    fs::create_directory(path, error);
+    return !error && fs::is_directory(path, error);
+}
+
+std::string resolvePath(std::string_view path, std::string_view base) {
+    std::string written(path);
+    std::replace(written.begin(), written.end(), '\\', '/');
+    fs::path result = written.starts_with('/') ? fs::path("/") : fs::path(std::string(base));
+    std::size_t start = 0;
+    while (start <= written.size()) {
+        std::size_t end = written.find('/', start);
+        if (end == std::string::npos) end = written.size();
+        const std::string part = written.substr(start, end - start);
+        if (!part.empty()) result /= findEntry(result, part);
+        start = end + 1;
+    }
+    return result.string();
+}
+
+bool fileExists(std::string_view path) {
+    std::error_code error;
+    return fs::is_regular_file(resolvePath(path), error);
+}
+
+bool folderExists(std::string_view path) {
+    std::error_code error;
+    return fs::is_directory(resolvePath(path), error);
+}
+
+bool wildcardMatch(std::string_view pattern, std::string_view name) {
+    // "*.*" is the DOS way of saying "everything", dot or not.
+    if (pattern == "*.*") return true;
+    std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || upper(pattern[p]) == upper(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+std::vector<std::string> listFolder(std::string_view folder, std::string_view pattern, EntryKind kind) {
+    std::vector<std::string> names;
+    std::error_code error;
+    const std::string resolved = resolvePath(folder);
+    for (fs::directory_iterator it(resolved.empty() ? "." : resolved, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        const bool isFolder = it->is_directory(typeError);
+        const bool wanted = kind == EntryKind::Folders ? isFolder : (!isFolder && it->is_regular_file(typeError));
+        const std::string name = it->path().filename().string();
+        if (wanted && wildcardMatch(pattern, name)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace kv::platform

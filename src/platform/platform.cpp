@@ -1,0 +1,47 @@
+#include "platform/platform.h"
+
+#include <SDL.h>
+
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "platform/joypads.h"
+#include "platform/keyboard.h"
+#include "platform/mouse.h"
+#include "platform/window.h"
+
+namespace kv::platform {
+namespace {
+bool headless = false;
+bool sdlStarted = false;
+}  // namespace
+
+bool startPlatform(bool headlessRun) {
+    headless = headlessRun;
+    // Our own handlers turn SIGTERM and SIGINT into the quit message, in
+    // headless runs too, where SDL's video part never starts.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    installQuitSignals();
+    clearQuit();
+    releaseAllKeys();
+    clearMouseClicks();
+    if (headless) {
+        useManualClock();
+        return true;
+    }
+    useRealClock();
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    sdlStarted = true;
+    return true;
+}
+
+void stopPlatform() {
+    closeJoypads();
+    closePresentation();
+    closeWindow();
+    if (sdlStarted) SDL_Quit();
+    sdlStarted = false;
+}
+
+bool isHeadless() { return headless; }
+
+}  // namespace kv::platform
