@@ -30,11 +30,11 @@ RankingEntry runEntry(const RunTallies& run, std::int32_t bonus, int grade, int 
 }
 
 RankingUpdate planRankingUpdate(int purpose, int grade, const Ranking& stored, const RankingEntry& entry,
-                                const RunTallies& run, const RankingRules& rules, int missionIndex) {
+                                bool plausible, const RankingRules& rules, int missionIndex) {
     RankingUpdate update;
     update.ranking = stored;
     const bool puzzle = purpose == PurposePuzzle;
-    if (!rulesAllowRanking(rules, puzzle) || !runIsPlausible(run)) return update;
+    if (!rulesAllowRanking(rules, puzzle) || !plausible) return update;
     if (puzzle) {
         if (grade != GradePuzzleCleared || missionIndex < 0 || missionIndex >= kPuzzleMissions) return update;
         update.ranking.puzzleLetters[missionIndex] = true;

@@ -16,9 +16,10 @@ struct RankingUpdate {
     Ranking ranking;     // what will be written
 };
 
-// Free play enters a qualifying run at its place; a cleared puzzle earns the
-// mission's letter. Courses and eternal play leave chart rankings alone.
+// Free play (and a finished course) enters a qualifying run at its place; a
+// cleared puzzle earns the mission's letter. Course stages and eternal play
+// leave chart rankings alone. Implausible runs never change a ranking.
 RankingUpdate planRankingUpdate(int purpose, int grade, const Ranking& stored, const RankingEntry& entry,
-                                const RunTallies& run, const RankingRules& rules, int missionIndex);
+                                bool plausible, const RankingRules& rules, int missionIndex);
 
 }  // namespace kv

@@ -14,7 +14,7 @@ protected:
         entry = runEntry(run, 99, GradeC, 1, options);
     }
     RankingUpdate plan(int purpose, int grade, const RankingRules& rules = {}, int mission = 0) {
-        return planRankingUpdate(purpose, grade, stored, entry, run, rules, mission);
+        return planRankingUpdate(purpose, grade, stored, entry, runIsPlausible(run), rules, mission);
     }
 
     Settings options;
