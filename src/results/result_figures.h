@@ -20,14 +20,14 @@ struct CourseStageRecord {
     RunTallies tallies;  // counts, note count and score of the stage
     int bonus = 0;
 };
-constexpr int kCourseStages = 5;
+constexpr int kCourseResultStages = 5;
 
 struct CourseTotals {
     RunTallies tallies;      // summed counts, note counts and scores
     int bonus = 0;
     bool plausible = false;  // every stage's figures could come from real play
 };
-CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseStages> stages);
+CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseResultStages> stages);
 
 // "1ST" to "5TH" for rows 0-4.
 const char* rankOrdinal(int row);
