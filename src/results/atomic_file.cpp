@@ -5,9 +5,28 @@
 
 namespace kv {
 
-bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+std::filesystem::path temporaryFor(const std::filesystem::path& path) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
+    return temporary;
+}
+
+}  // namespace
+
+bool canReplaceFile(const std::filesystem::path& path) {
+    const std::filesystem::path temporary = temporaryFor(path);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    std::fclose(file);
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path temporary = temporaryFor(path);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -54,6 +54,16 @@ TEST_F(AtomicFileTest, FailureHalfwayThroughWritingLeavesTheOldFile) {
 
 TEST_F(AtomicFileTest, MissingFolderFails) {
     EXPECT_FALSE(writeFileAtomically(folder / "no" / "a.K2R", newBytes));
+    EXPECT_FALSE(canReplaceFile(folder / "no" / "a.K2R"));
+}
+
+TEST_F(AtomicFileTest, ProbingLeavesTheFolderAsItWas) {
+    const auto path = folder / "a.K2R";
+    writeBytes(path, oldBytes);
+    EXPECT_TRUE(canReplaceFile(path));
+    EXPECT_TRUE(canReplaceFile(folder / "new.K2R"));
+    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 }  // namespace
