@@ -1,0 +1,34 @@
+#pragma once
+// What loading a chart needs from the sound and picture slots and from the
+// loading screen. The game wires the real slots in; tests record the calls.
+// File names are as the chart writes them, relative to the chart's folder.
+#include <string>
+
+namespace kv {
+
+class ChartMedia {
+public:
+    virtual ~ChartMedia() = default;
+    // 0 on success, else the sound loader's error code.
+    virtual int loadSample(int slot, const std::string& fileName) = 0;
+    virtual void setSampleRate(int slot, double factor) = 0;
+    // 1 on success, else the picture loader's error type.
+    virtual int loadPicture(int slot, const std::string& fileName) = 0;
+    // Size of the picture in a slot; 0 x 0 when none is loaded.
+    virtual void pictureSize(int slot, int& width, int& height) const = 0;
+    // The STAGE backdrop: a 640 x 480 picture in slot 4, black when the file fails.
+    virtual void loadStagePicture(const std::string& fileName) = 0;
+    virtual void openMidi(const std::string& fileName) = 0;
+};
+
+class LoadingScreen {
+public:
+    virtual ~LoadingScreen() = default;
+    // Draws one line of text at the left edge, row y in pixels.
+    virtual void drawLine(int y, const std::string& text) = 0;
+    // Shows what was drawn and waits for any key; false when the program
+    // is to quit instead.
+    virtual bool waitForKey() = 0;
+};
+
+}  // namespace kv

@@ -1,0 +1,56 @@
+#pragma once
+// Reads the lines of one chart file into the chart: header commands,
+// #RANDOM/#IF blocks, samples, bitmaps, picture definitions and every
+// data channel. Samples and pictures load as their lines are read.
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "chart/chart.h"
+#include "chart/chart_media.h"
+#include "chart/text.h"
+
+namespace kv {
+
+struct ChartReadOptions {
+    int bga = 1;                  // BGA setting; 0 shows no pictures
+    bool framed = true;           // the play screen has a picture frame (bgaFrameSize > 0)
+    int tempo = 0;                // TEMPO setting, which also pitches the samples
+    std::function<int()> random;  // the game's generator, for #RANDOM
+};
+
+class ChartReader {
+public:
+    ChartReader(Chart& chart, ChartMedia& media, LoadingScreen& screen, const ChartReadOptions& options);
+
+    // Reads to the end of the file. The lists must be empty beforehand.
+    void read(TextFile& file);
+
+    std::int32_t total() const { return total_; }  // #TOTAL, 0 when absent
+    bool mediaFailed() const { return mediaFailed_; }
+    int nextMessageRow() const { return messageRow_; }
+
+private:
+    void handleLine(TextFile& file);
+    void handleHeader(TextFile& file, char* word, const char* argument);
+    void handleData(int measure, int channel, const char* objects);
+    void skipBlock(TextFile& file);
+    void loadSample(const char* index, const char* argument);
+    void loadBitmap(const char* index, const char* argument);
+    void defineBga(const char* index, const char* argument);
+    void reportFailure(const std::string& message);
+    void addTempo(int measure, int position, double bpm);
+
+    Chart& chart_;
+    ChartMedia& media_;
+    LoadingScreen& screen_;
+    const ChartReadOptions& options_;
+    std::array<double, 256> extendedTempo_;
+    int randomValue_ = 1;
+    int lineNumber_ = 0;
+    int messageRow_ = 0;
+    std::int32_t total_ = 0;
+    bool mediaFailed_ = false;
+};
+
+}  // namespace kv
