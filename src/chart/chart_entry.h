@@ -8,6 +8,8 @@
 
 namespace kv {
 
+constexpr int kRankingBlockSize = 186;
+
 struct ChartEntry {
     std::string fileName;  // with its extension
     std::string dirPath;   // the song directory, no trailing separator
@@ -25,11 +27,10 @@ struct ChartEntry {
     std::int8_t hasReplay = 0;
     float bpm = 130.0f;             // negative when the chart changes tempo during play
     std::uint8_t checksum = 0;
-    std::array<std::uint8_t, 186> rankingBlock = noRanking();  // the ranking file's bytes as stored
+    std::array<std::uint8_t, kRankingBlockSize> rankingBlock = filledRankingBlock();
 
-    // The block of a chart without a ranking file.
-    static constexpr std::array<std::uint8_t, 186> noRanking() {
-        std::array<std::uint8_t, 186> block{};
+    static constexpr std::array<std::uint8_t, kRankingBlockSize> filledRankingBlock() {
+        std::array<std::uint8_t, kRankingBlockSize> block{};
         block.fill(0xFF);
         return block;
     }
