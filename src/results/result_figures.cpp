@@ -34,6 +34,7 @@ CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseResultSta
         totals.tallies.noteCount += t.noteCount;
         totals.tallies.score += t.score;
         totals.bonus += stage.bonus;
+        totals.maxCombo = std::max(totals.maxCombo, stage.maxCombo);
         totals.plausible = totals.plausible && runIsPlausible(t);
     }
     return totals;

@@ -19,12 +19,15 @@ std::array<int, 4> judgementBarBands(const RunTallies& run, int fullHeight);
 struct CourseStageRecord {
     RunTallies tallies;  // counts, note count and score of the stage
     int bonus = 0;
+    int maxCombo = 0;    // the combo carries from stage to stage
+    int keyMode = 0;
 };
 constexpr int kCourseResultStages = 5;
 
 struct CourseTotals {
     RunTallies tallies;      // summed counts, note counts and scores
     int bonus = 0;
+    int maxCombo = 0;
     bool plausible = false;  // every stage's figures could come from real play
 };
 CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseResultStages> stages);

@@ -27,6 +27,7 @@ TEST(SumCourseStages, AddsEveryStageAndFlagsAnImplausibleOne) {
         stages[s].tallies = {.coolCount = 10 * (s + 1), .missCount = 1, .noteCount = 100};
         stages[s].tallies.score = scoreFromCounts(stages[s].tallies);
         stages[s].bonus = 7;
+        stages[s].maxCombo = s == 2 ? 300 : 40;
     }
     CourseTotals totals = sumCourseStages(stages);
     EXPECT_EQ(totals.tallies.coolCount, 150);
@@ -34,6 +35,7 @@ TEST(SumCourseStages, AddsEveryStageAndFlagsAnImplausibleOne) {
     EXPECT_EQ(totals.tallies.noteCount, 500);
     EXPECT_EQ(totals.tallies.score, 150 * 2000);
     EXPECT_EQ(totals.bonus, 35);
+    EXPECT_EQ(totals.maxCombo, 300);
     EXPECT_TRUE(totals.plausible);
 
     stages[3].tallies.score += 1;
