@@ -193,6 +193,8 @@ Ranking decodeRanking(const RankingBlock& block, std::uint8_t checksum) {
     return ranking;
 }
 
+Ranking loadRankingForDisplay(const ChartEntry& entry) { return decodeRanking(entry.rankingBlock, entry.checksum); }
+
 std::optional<std::filesystem::path> chartRankingPath(const std::filesystem::path& chartDir,
                                                       const std::string& fileName, int rankingSetting,
                                                       const std::filesystem::path& programFolder) {

@@ -49,6 +49,8 @@ RankingBlock encodeRanking(const Ranking& ranking, std::uint8_t checksum, const 
 // The stored ranking, or an empty one (carrying byte 0) when the block is
 // damaged, empty or belongs to a chart with another checksum.
 Ranking decodeRanking(const RankingBlock& block, std::uint8_t checksum);
+// The ranking the select screen shows for a chart of the song table.
+Ranking loadRankingForDisplay(const ChartEntry& entry);
 
 // RANKING setting values that decide where a chart's file lies.
 constexpr int kRankingOff = 0;

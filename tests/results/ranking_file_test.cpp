@@ -103,6 +103,44 @@ TEST(RankingBlock, ForgedRowsWithValidCheckBytesAreStillRejected) {
         << "a filled row after an empty one";
 }
 
+TEST(RankingBlock, SongEntryShowsItsStoredRankingOnlyForItsOwnChecksum) {
+    ChartEntry entry;
+    entry.checksum = 0x21;
+    EXPECT_FALSE(loadRankingForDisplay(entry).hasTopScore()) << "a chart without a ranking file";
+    entry.rankingBlock = encodeRanking(sampleRanking(), 0x21, countingRandom());
+    EXPECT_EQ(loadRankingForDisplay(entry).entries[0].score, 199999);
+    entry.checksum = 0x22;
+    EXPECT_FALSE(loadRankingForDisplay(entry).hasTopScore());
+}
+
+// Whatever bytes a file holds, reading never fails loudly and never yields a
+// table the screens could misuse: rows best first, codes inside their tables.
+TEST(RankingBlock, ArbitraryBytesDecodeToAWellFormedRanking) {
+    std::uint32_t state = 12345;
+    auto nextByte = [&state] { return static_cast<std::uint8_t>((state = state * 1664525u + 1013904223u) >> 24); };
+    const RankingBlock valid = encodeRanking(sampleRanking(), 5, countingRandom());
+    int accepted = 0;
+    for (int round = 0; round < 20000; ++round) {
+        RankingBlock block = valid;
+        if (round % 2 == 0) {
+            for (auto& byte : block) byte = nextByte();
+        } else {
+            for (int flips = 1 + round % 4; flips > 0; --flips) block[nextByte() % block.size()] = nextByte();
+        }
+        const Ranking read = decodeRanking(block, 5);
+        if (read.hasTopScore()) ++accepted;
+        for (int row = 1; row < kRankingRows; ++row)
+            ASSERT_LE(read.entries[row].score, read.entries[row - 1].score);
+        for (const auto& entry : read.entries) {
+            ASSERT_GE(entry.grade, 0);
+            ASSERT_LE(entry.grade, 7);
+            ASSERT_LE(entry.speed, 19);
+            ASSERT_LE(entry.object, 11);
+        }
+    }
+    EXPECT_LT(accepted, 200) << "damage is caught almost always";
+}
+
 class RankingFileTest : public test::TempFolderTest {};
 
 TEST_F(RankingFileTest, FileRoundTripAndShortOrMissingFilesReadEmpty) {
