@@ -2,16 +2,6 @@
 
 namespace kv {
 
-const std::int32_t kDefaultKeyCodes[kBindingCount] = {
-    DIK_SPACE,  DIK_LSHIFT, DIK_Z, DIK_S, DIK_X, DIK_D, DIK_C, DIK_F, DIK_V,
-    DIK_RSHIFT, DIK_RETURN, DIK_B, DIK_H, DIK_N, DIK_J, DIK_M, DIK_K, DIK_COMMA,
-};
-
-const std::int32_t kDefaultJoyCodes[kBindingCount] = {
-    kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound,
-    kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, kJoyUnbound, 0,           0,
-};
-
 namespace {
 
 constexpr int kKeyModes = 4;
@@ -30,6 +20,10 @@ constexpr int kLaneBindings[kKeyModes][kLaneCount] = {
 bool isTurntable(int lane) { return lane == 0 || lane == 8; }
 
 }  // namespace
+
+LaneBindings laneBindings(const Settings& settings) {
+    return {settings.KEYCODE, settings.JOYCODE, settings.USEJOYPAD != 0, settings.AUTOPLAY == 2};
+}
 
 int laneBinding(int keyMode, int lane) {
     if (keyMode < 0 || keyMode >= kKeyModes || lane < 0 || lane >= kLaneCount) return -1;
@@ -73,7 +67,7 @@ void sampleLanes(int keyMode, const LaneBindings& bindings, const std::uint8_t* 
         if (bindings.useJoypad) {
             // Joypads only ever add a press; they never clear the keyboard's.
             const auto active = [&](int i) {
-                return bindings.joyCodes[i] != kJoyUnbound &&
+                return bindings.joyCodes[i] != kJoypadUnbound &&
                        joyBindingActive(bindings.joyCodes[i], joypads, joypadCount);
             };
             if (active(index) && state == 0) state = 1;

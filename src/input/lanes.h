@@ -6,25 +6,25 @@
 // scan codes; JOYCODE entries are 999 (unbound), j*32+b (button b of
 // joypad j) or 256+4j+{0 up, 1 down, 2 left, 3 right}. Any other value
 // binds nothing.
+#include <array>
 #include <cstdint>
 
 #include "input/input.h"
+#include "settings/settings.h"
 
 namespace kv {
 
 constexpr int kLaneCount = 16;
-constexpr int kBindingCount = 18;
-constexpr std::int32_t kJoyUnbound = 999;
-
-extern const std::int32_t kDefaultKeyCodes[kBindingCount];
-extern const std::int32_t kDefaultJoyCodes[kBindingCount];
 
 struct LaneBindings {
-    const std::int32_t* keyCodes;  // KEYCODE, 18 entries
-    const std::int32_t* joyCodes;  // JOYCODE, 18 entries
-    bool useJoypad;                // USEJOYPAD
-    bool autoTurntables;           // AUTOPLAY 2: lanes 0 and 8 are autoplay's
+    std::array<std::int32_t, kBindingCount> keyCodes{};  // KEYCODE
+    std::array<std::int32_t, kBindingCount> joyCodes{};  // JOYCODE
+    bool useJoypad = false;                              // USEJOYPAD
+    bool autoTurntables = false;                         // AUTOPLAY 2: lanes 0 and 8 are autoplay's
 };
+
+// The bindings as the settings give them.
+LaneBindings laneBindings(const Settings& settings);
 
 // Per lane: 0 up, 1 down, 2 down in the turntable's second direction.
 struct LaneStates {

@@ -18,6 +18,7 @@ Surface& lastFrame() {
 
 long frameCount = 0;
 std::string framesFolder;
+std::function<void(const Surface&)> frameObserver;
 
 std::string framePath(long number) {
     char name[32];
@@ -43,7 +44,15 @@ void keepPresentedFrame(const Surface& picture) {
     lastFrame() = picture;
     ++frameCount;
     if (!framesFolder.empty()) savePng(picture, framePath(frameCount));
+    if (frameObserver) frameObserver(picture);
 }
+
+void resetPresentedFrames() {
+    lastFrame() = Surface(kPictureWidth, kPictureHeight);
+    frameCount = 0;
+}
+
+void setFrameObserver(std::function<void(const Surface&)> observer) { frameObserver = std::move(observer); }
 
 bool savePng(const Surface& picture, const std::string& path) {
     if (picture.width <= 0 || picture.height <= 0) return false;

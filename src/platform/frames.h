@@ -2,6 +2,7 @@
 // The pictures that were presented: the last one (for grabbing the shown
 // frame, the wipe and script screenshots) and, when asked, every one as a
 // numbered PNG file in a folder.
+#include <functional>
 #include <string>
 
 #include "gfx/surface.h"
@@ -17,6 +18,13 @@ long presentedFrameCount();
 // from 000001). An empty folder turns this off. Returns false when the
 // folder cannot be created.
 bool setFramesFolder(const std::string& folder);
+
+// Called with every presented picture (tests hashing each frame); an
+// empty function stops it.
+void setFrameObserver(std::function<void(const Surface&)> observer);
+
+// Back to "nothing presented yet" (a new run of the platform).
+void resetPresentedFrames();
 
 // Records a presented picture (the window calls it; tests may too).
 void keepPresentedFrame(const Surface& picture);

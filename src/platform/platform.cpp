@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/frames.h"
 #include "platform/joypads.h"
 #include "platform/keyboard.h"
 #include "platform/mouse.h"
@@ -24,6 +25,7 @@ bool startPlatform(bool headlessRun) {
     clearQuit();
     releaseAllKeys();
     clearMouseClicks();
+    resetPresentedFrames();
     if (headless) {
         useManualClock();
         return true;
