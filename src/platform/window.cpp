@@ -31,31 +31,25 @@ void showOnWindow(const Surface& picture) {
 
 }  // namespace
 
-bool openWindow() {
-    if (isHeadless() || window) return true;
-    window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPictureWidth,
-                              kPictureHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
-    return window != nullptr;
-}
+bool openWindow() { return isHeadless() || SDL_WasInit(SDL_INIT_VIDEO) != 0; }
 
 bool openPresentation(bool windowed) {
     if (isHeadless()) return true;
-    if (!window && !openWindow()) return false;
-    closePresentation();
-    if (!windowed) {
-        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
-        SDL_ShowCursor(SDL_DISABLE);
-    }
+    closeWindow();
+    // The window is made with its final mode: switching to full screen
+    // afterwards is unreliable without a window manager.
+    const Uint32 mode = windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPictureWidth,
+                              kPictureHeight, mode);
+    if (!window) return false;
+    SDL_ShowCursor(windowed ? SDL_ENABLE : SDL_DISABLE);
     // Smooth scaling: the desktop is rarely a whole multiple of 640 x 480.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!renderer) return false;
     // The logical size letterboxes the picture and maps mouse positions
     // back into it.
-    if (SDL_RenderSetLogicalSize(renderer, kPictureWidth, kPictureHeight) != 0 || !createTexture()) return false;
-    SDL_ShowWindow(window);
-    SDL_RaiseWindow(window);
-    return true;
+    return SDL_RenderSetLogicalSize(renderer, kPictureWidth, kPictureHeight) == 0 && createTexture();
 }
 
 void closePresentation() {

@@ -10,13 +10,14 @@ constexpr int kPictureWidth = 640;
 constexpr int kPictureHeight = 480;
 constexpr const char* kWindowTitle = "Kelvarin][ Ver. 1.2";
 
-// Creates the window (hidden until a presentation opens), centred on the
-// screen. Headless: nothing to create, returns true.
+// Checks that windows can be made (the window itself appears with the
+// presentation, in its final mode). Headless: always true.
 bool openWindow();
 
-// Makes the window show pictures: full screen on the desktop unless
-// `windowed`, a renderer and one streaming texture. Headless: frames are
-// only kept in memory. Returns false when the renderer cannot be made.
+// Opens the game's window "Kelvarin][ Ver. 1.2" showing pictures: full
+// screen on the desktop unless `windowed` (then 640 x 480, centred,
+// resizable), with a renderer and one streaming texture. Headless: frames
+// are only kept in memory. Returns false when any of it cannot be made.
 bool openPresentation(bool windowed);
 void closePresentation();
 void closeWindow();
