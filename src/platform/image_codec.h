@@ -1,0 +1,16 @@
+#pragma once
+// Native decoding of the picture formats modern charts use (PNG, JPEG, ...)
+// and PNG writing for screenshots and previews.
+#include <string>
+
+#include "gfx/surface.h"
+
+namespace kv::platform {
+
+// Partly transparent pixels are laid over black, so fully transparent ones
+// become the colour key.
+bool decodeImageFile(const std::string& path, Surface& out);
+
+bool savePng(const std::string& path, const Surface& picture);
+
+}  // namespace kv::platform
