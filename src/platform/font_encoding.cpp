@@ -1,0 +1,85 @@
+#include "platform/font_encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <optional>
+
+namespace kv::platform {
+namespace {
+
+const char* iconvName(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Cp932: return "CP932";
+        case TextEncoding::Cp949: return "CP949";
+        default: return "UTF-8";
+    }
+}
+
+// Converts the whole text; with `strict` any undecodable byte fails the
+// conversion, else it becomes "?" and conversion goes on.
+std::optional<std::string> convert(std::string_view bytes, TextEncoding from, bool strict) {
+    iconv_t cd = iconv_open("UTF-8", iconvName(from));
+    if (cd == iconv_t(-1)) return std::nullopt;
+    std::string out;
+    char buffer[256];
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    bool clean = true;
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, outPtr);
+        if (result != std::size_t(-1) || errno == E2BIG) continue;
+        clean = false;
+        if (strict) break;
+        out += '?';
+        ++in, --inLeft;  // skip the byte that does not decode (or starts a cut-off pair)
+    }
+    iconv_close(cd);
+    if (strict && !clean) return std::nullopt;
+    return out;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const unsigned char lead = bytes[i];
+        const int extra = lead < 0x80 ? 0 : lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
+                        : lead >= 0xF0 && lead <= 0xF4 ? 3 : -1;
+        if (extra < 0 || i + extra >= bytes.size() + (extra == 0)) return false;
+        for (int k = 1; k <= extra; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Half-width katakana U+FF61..U+FF9F are EF BD A1..EF BD BF and EF BE 80..EF BE 9F in UTF-8.
+bool hasHalfWidthKatakana(std::string_view utf8) {
+    for (std::size_t i = 0; i + 2 < utf8.size(); ++i) {
+        const auto b0 = static_cast<unsigned char>(utf8[i]), b1 = static_cast<unsigned char>(utf8[i + 1]),
+                   b2 = static_cast<unsigned char>(utf8[i + 2]);
+        if (b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TextEncoding detectEncoding(std::string_view bytes) {
+    if (isValidUtf8(bytes)) return TextEncoding::Utf8;
+    const auto japanese = convert(bytes, TextEncoding::Cp932, true);
+    const auto korean = convert(bytes, TextEncoding::Cp949, true);
+    if (japanese && !(korean && hasHalfWidthKatakana(*japanese))) return TextEncoding::Cp932;
+    return korean ? TextEncoding::Cp949 : TextEncoding::Cp932;
+}
+
+std::string toUtf8(std::string_view bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8 && isValidUtf8(bytes)) return std::string(bytes);
+    return convert(bytes, encoding, false).value_or(std::string());
+}
+
+std::string chartTextToUtf8(std::string_view bytes) { return toUtf8(bytes, detectEncoding(bytes)); }
+
+}  // namespace kv::platform
