@@ -54,7 +54,7 @@ void resetSkin() {
 // as 0 rather than reading past the value.
 Pixel parseColour(const char* value) {
     char digits[7] = {};
-    std::strncpy(digits, value, 6);
+    for (int i = 0; i < 6 && value[i]; ++i) digits[i] = value[i];
     auto component = [&](int at) { return std::max<int>(parseHexPair(digits + at), 0); };
     return rgb(component(0), component(2), component(4));
 }

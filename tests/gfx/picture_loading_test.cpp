@@ -49,8 +49,12 @@ TEST(ChartPicture, SlotGrowsAndNarrowPicturesAreCentred) {
         EXPECT_EQ(slot->colourKey, 0u);
         EXPECT_EQ(slot->at(c.left, 0), kPaint);
         EXPECT_EQ(slot->at(c.left + c.width - 1, c.height - 1), kPaint);
-        if (c.left > 0) EXPECT_EQ(slot->at(c.left - 1, 0), 0u);
-        if (c.height < c.slotHeight) EXPECT_EQ(slot->at(c.left, c.height), 0u) << "never centred vertically";
+        if (c.left > 0) {
+            EXPECT_EQ(slot->at(c.left - 1, 0), 0u);
+        }
+        if (c.height < c.slotHeight) {
+            EXPECT_EQ(slot->at(c.left, c.height), 0u) << "never centred vertically";
+        }
     }
 }
 
