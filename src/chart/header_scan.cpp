@@ -1,0 +1,152 @@
+#include "chart/header_scan.h"
+
+#include <array>
+#include <cstring>
+#include <fstream>
+
+#include "chart/data_line.h"
+#include "chart/text.h"
+#include "results/ranking_file.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kChartSampleSlots = 576;
+
+// What the object lines tell, gathered over the whole file.
+struct ObjectFacts {
+    std::array<bool, kChartSampleSlots> definedSample{};
+    std::array<bool, 30> channelPresent{};
+    bool changesTempo = false;
+
+    bool namesDefinedSample(const char* objects) const {
+        const int n = pairCount(objects);
+        for (int i = 0; i < n; ++i) {
+            const int value = parseBase36Pair(objects + 2 * i);
+            if (value >= 0 && value < kChartSampleSlots && definedSample[std::size_t(value)]) return true;
+        }
+        return false;
+    }
+
+    int keyType() const {
+        const bool sevenKeys = channelPresent[18] || channelPresent[19];
+        bool playerTwo = false;
+        for (int channel = 21; channel <= 29; ++channel) playerTwo = playerTwo || channelPresent[std::size_t(channel)];
+        return (sevenKeys ? 1 : 0) + (playerTwo ? 2 : 0);
+    }
+};
+
+void resetEntry(ChartEntry& entry, const std::string& dirPath, const std::string& fileName) {
+    entry = ChartEntry{};
+    entry.dirPath = dirPath;
+    entry.fileName = fileName;
+}
+
+void scanDataLine(ChartEntry& entry, ObjectFacts& facts, const DataLine& data) {
+    const int channel = data.channel;
+    if ((channel >= 11 && channel <= 19) || (channel >= 21 && channel <= 29)) {
+        facts.channelPresent[std::size_t(channel)] = true;
+        if (!entry.noteKeysounds && facts.namesDefinedSample(data.objects)) entry.noteKeysounds = 1;
+    } else if (channel == 1) {
+        if (!entry.bgmKeysounds && facts.namesDefinedSample(data.objects)) entry.bgmKeysounds = 1;
+    } else if (channel == 4) {
+        if (entry.bgaKind == 0) entry.bgaKind = 1;
+    } else if (channel == 7) {
+        entry.bgaKind = 2;
+    } else if (channel == 3) {
+        facts.changesTempo = true;
+    }
+}
+
+bool hasIndex(const char* word, const char* command) {
+    const std::size_t length = std::strlen(command);
+    return std::strncmp(word, command, length) == 0 && word[length] != '\0';
+}
+
+void scanHeaderLine(ChartEntry& entry, ObjectFacts& facts, const char* line) {
+    char word[kLineBufferSize];
+    const char* argument = line + 1 + takeWord(line + 1, word);
+    upcaseAscii(word);
+    auto rest = [argument] {
+        char text[kLineBufferSize];
+        takeRest(argument, text);
+        return std::string(text);
+    };
+    if (std::strcmp(word, "GENRE") == 0) entry.genre = rest();
+    else if (std::strcmp(word, "TITLE") == 0) entry.title = rest();
+    else if (std::strcmp(word, "ARTIST") == 0) entry.artist = rest();
+    else if (std::strcmp(word, "STAGEFILE") == 0) entry.stageFile = rest();
+    else if (std::strcmp(word, "PLAYLEVEL") == 0) entry.playLevel = std::int8_t(parseSignedInt(argument));
+    else if (std::strcmp(word, "RANK") == 0) entry.judgeRank = std::int8_t(parseSignedInt(argument));
+    else if (std::strcmp(word, "BPM") == 0) entry.bpm = float(parseDecimal(argument));
+    else if (std::strcmp(word, "MIDIFILE") == 0) entry.hasMidi = 1;
+    else if (hasIndex(word, "WAV")) {
+        const int slot = parseBase36Pair(word + 3);
+        if (slot < kChartSampleSlots) facts.definedSample[std::size_t(slot)] = true;
+    } else if (hasIndex(word, "BMP")) {
+        if (entry.bgaKind == 0) entry.bgaKind = 1;
+    } else if (hasIndex(word, "BGA")) {
+        entry.bgaKind = 3;
+    }
+}
+
+// The replay and ranking files carry it to tell whether they belong to this
+// chart text. Weights run 1, 3, ... 13, 1, ... straight across lines.
+struct ChartChecksum {
+    std::uint8_t value = 0;
+    int weight = 1;
+
+    void add(const char* line) {
+        for (const char* p = line; *p != '\0'; ++p) {
+            value = std::uint8_t(value + std::int8_t(*p) * weight);
+            weight += 2;
+            if (weight > 13) weight = 1;
+        }
+    }
+};
+
+// A replay belongs to this chart when its first two bytes XOR to the checksum.
+bool replayMatches(const std::filesystem::path& chartFile, std::uint8_t checksum) {
+    std::string path = chartFile.string();
+    if (path.size() < 3) return false;
+    path.replace(path.size() - 3, 3, "KRP");
+    std::ifstream replay(path, std::ios::binary);
+    char head[2];
+    if (!replay.read(head, 2)) return false;
+    return std::uint8_t(head[0] ^ head[1]) == checksum;
+}
+
+}  // namespace
+
+int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
+                    const RankingPlace& rankingPlace) {
+    resetEntry(entry, dirPath, fileName);
+    const std::filesystem::path chartFile = chartPath(entry);
+    TextFile file;
+    if (!file.open(chartFile)) return 0;
+
+    ObjectFacts facts;
+    ChartChecksum checksum;
+    bool more = true;
+    // Unlike loading, the final line counts even without a line feed.
+    while (more) {
+        more = readChartLine(file);
+        const char* line = file.lineBuffer;
+        checksum.add(line);
+        if (line[0] != '#') continue;
+        if (const auto data = parseDataLine(line)) scanDataLine(entry, facts, *data);
+        else scanHeaderLine(entry, facts, line);
+    }
+    file.close();
+
+    if (facts.changesTempo) entry.bpm = -entry.bpm;
+    entry.keyType = std::int8_t(facts.keyType());
+    entry.checksum = checksum.value;
+    entry.hasReplay = replayMatches(chartFile, entry.checksum);
+    if (const auto ranking = chartRankingPath(dirPath, fileName, rankingPlace.rankingSetting, rankingPlace.programFolder))
+        entry.rankingBlock = readRankingBlock(*ranking);
+    return 1;
+}
+
+}  // namespace kv
