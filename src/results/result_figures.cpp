@@ -21,7 +21,7 @@ std::array<int, 4> judgementBarBands(const RunTallies& run, int fullHeight) {
     return bands;
 }
 
-CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseResultStages> stages) {
+CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseStages> stages) {
     CourseTotals totals;
     totals.plausible = true;
     for (const CourseStageRecord& stage : stages) {

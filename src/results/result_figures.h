@@ -4,6 +4,7 @@
 #include <array>
 #include <span>
 
+#include "app/scene_table.h"
 #include "results/ranking.h"
 
 namespace kv {
@@ -22,7 +23,6 @@ struct CourseStageRecord {
     int maxCombo = 0;    // the combo carries from stage to stage
     int keyMode = 0;
 };
-constexpr int kCourseResultStages = 5;
 
 struct CourseTotals {
     RunTallies tallies;      // summed counts, note counts and scores
@@ -30,7 +30,7 @@ struct CourseTotals {
     int maxCombo = 0;
     bool plausible = false;  // every stage's figures could come from real play
 };
-CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseResultStages> stages);
+CourseTotals sumCourseStages(std::span<const CourseStageRecord, kCourseStages> stages);
 
 // "1ST" to "5TH" for rows 0-4.
 const char* rankOrdinal(int row);

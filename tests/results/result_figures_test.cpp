@@ -22,8 +22,8 @@ TEST(JudgementBarBands, CumulativeSharesFromTheFoot) {
 }
 
 TEST(SumCourseStages, AddsEveryStageAndFlagsAnImplausibleOne) {
-    std::array<CourseStageRecord, kCourseResultStages> stages{};
-    for (int s = 0; s < kCourseResultStages; ++s) {
+    std::array<CourseStageRecord, kCourseStages> stages{};
+    for (int s = 0; s < kCourseStages; ++s) {
         stages[s].tallies = {.coolCount = 10 * (s + 1), .missCount = 1, .noteCount = 100};
         stages[s].tallies.score = scoreFromCounts(stages[s].tallies);
         stages[s].bonus = 7;
