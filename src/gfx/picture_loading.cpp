@@ -3,6 +3,8 @@
 #include <cctype>
 
 #include "gfx/display.h"
+#include "gfx/logo_bitmap.h"
+#include "gfx/pic_file.h"
 #include "gfx/picture_file.h"
 
 namespace kv {
@@ -14,6 +16,17 @@ int toResult(DecodeResult result) {
         case DecodeResult::Unusable: return 2;
         default: return 0;
     }
+}
+
+// Bitmaps built into the program, by resource name.
+const Surface* findResourceBitmap(const std::string& name) {
+    if (name != "LOGOBITMAP") return nullptr;
+    static const Surface logo = [] {
+        Surface picture;
+        readPic(Bytes(kLogoBitmap, kLogoBitmapSize), picture);
+        return picture;
+    }();
+    return logo.width > 0 ? &logo : nullptr;
 }
 
 bool namesPicSheet(const std::string& name) { return !name.empty() && std::tolower(name.back()) == 'c'; }
@@ -66,6 +79,13 @@ int loadChartPicture(int slot, const std::string& fileName, int width, int heigh
                       ? kChartPictureSize / 2 - picture.width / 2
                       : 0;
     return bitmapToSlot(*slotSurface(slot), picture, width, height, x, 0);
+}
+
+int loadResourcePicture(int slot, const std::string& resourceName, int x, int y) {
+    Surface* target = slotSurface(slot);
+    const Surface* bitmap = findResourceBitmap(resourceName);
+    if (!target || !bitmap) return 0;
+    return bitmapToSlot(*target, *bitmap, kScreenWidth, kScreenHeight, x, y);
 }
 
 }  // namespace kv

@@ -22,6 +22,10 @@ int loadPicture(int slot, const std::string& fileName);
 // on failure the slot is left free.
 int loadChartPicture(int slot, const std::string& fileName, int width, int height);
 
+// Copies a bitmap compiled into the program ("LOGOBITMAP", the 353 x 145
+// title logo) into a slot at (x, y). 1 success, 0 no such bitmap or slot.
+int loadResourcePicture(int slot, const std::string& resourceName, int x, int y);
+
 // Nearest-pixel copy of the bitmap's (0,0)-(sw,sh) onto the whole target
 // from (x, y) on; sw or sh 0 means the bitmap's own size. Parts of the
 // target outside the bitmap keep their pixels. Returns 1.
