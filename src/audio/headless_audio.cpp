@@ -1,0 +1,58 @@
+#include "audio/headless_audio.h"
+
+#include <algorithm>
+
+#include "audio/sound_engine.h"
+#include "platform/sound_file.h"
+
+namespace kv {
+namespace {
+
+constexpr int kPullChunkFrames = 4096;
+
+struct HeadlessAudio {
+    bool requested = false;
+    bool attached = false;
+    std::string wavPath;
+    platform::SoundFileWriter writer;
+    std::int64_t framesRendered = 0;
+};
+
+HeadlessAudio g_headless;
+
+}  // namespace
+
+void startHeadlessAudio(const std::string& wavPath) {
+    g_headless.requested = true;
+    g_headless.wavPath = wavPath;
+}
+
+bool headlessAudioRequested() { return g_headless.requested; }
+
+void attachHeadlessOutput() {
+    detachHeadlessOutput();
+    g_headless.attached = true;
+    g_headless.framesRendered = 0;
+    if (!g_headless.wavPath.empty())
+        g_headless.writer.open(g_headless.wavPath, platform::SoundFileFormat::Wav16, soundOutputRate(), 2);
+}
+
+void detachHeadlessOutput() {
+    g_headless.writer.close();
+    g_headless.attached = false;
+}
+
+void pullHeadlessAudioTo(std::int64_t micros) {
+    if (!g_headless.attached) return;
+    // Frames follow from the absolute time, so rounding never drifts.
+    const std::int64_t due = micros * soundOutputRate() / 1000000;
+    std::int16_t buffer[kPullChunkFrames * 2];
+    while (g_headless.framesRendered < due) {
+        const int count = int(std::min<std::int64_t>(due - g_headless.framesRendered, kPullChunkFrames));
+        renderSound(buffer, count);
+        g_headless.writer.write(buffer, std::size_t(count));
+        g_headless.framesRendered += count;
+    }
+}
+
+}  // namespace kv
