@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "audio/sound_engine.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
 #include "platform/sound_file.h"
 
 namespace kv {
@@ -14,6 +16,8 @@ struct HeadlessAudio {
     bool requested = false;
     bool attached = false;
     std::string wavPath;
+    platform::Clock* clock = nullptr;  // the clock we listen to
+    int subscription = 0;
     platform::SoundFileWriter writer;
     std::int64_t framesRendered = 0;
 };
@@ -27,7 +31,7 @@ void startHeadlessAudio(const std::string& wavPath) {
     g_headless.wavPath = wavPath;
 }
 
-bool headlessAudioRequested() { return g_headless.requested; }
+bool headlessAudioRequested() { return g_headless.requested || platform::isHeadless(); }
 
 void attachHeadlessOutput() {
     detachHeadlessOutput();
@@ -35,9 +39,15 @@ void attachHeadlessOutput() {
     g_headless.framesRendered = 0;
     if (!g_headless.wavPath.empty())
         g_headless.writer.open(g_headless.wavPath, platform::SoundFileFormat::Wav16, soundOutputRate(), 2);
+    g_headless.clock = &platform::clock();
+    g_headless.subscription =
+        g_headless.clock->subscribe([](platform::Micros, platform::Micros to) { pullHeadlessAudioTo(to); });
 }
 
 void detachHeadlessOutput() {
+    if (!g_headless.attached) return;
+    // A clock replaced since has dropped our listener with itself.
+    if (g_headless.clock == &platform::clock()) g_headless.clock->unsubscribe(g_headless.subscription);
     g_headless.writer.close();
     g_headless.attached = false;
 }

@@ -6,13 +6,14 @@
 
 namespace kv {
 
-// Makes the next initSound a headless one. `wavPath` ("" for none) receives
-// the mix as 16-bit stereo WAV, from game time 0 to the end of the run.
-// The `--audio-out` option of headless runs.
+// Makes the next initSound a headless one (as a headless platform does by
+// itself). `wavPath` ("" for none) receives the mix as 16-bit stereo WAV,
+// from game time 0 to the end of the run: the `--audio-out` option.
 void startHeadlessAudio(const std::string& wavPath);
 bool headlessAudioRequested();
 
-// initSound and shutdownSound call these.
+// initSound and shutdownSound call these. Attaching follows the process
+// clock's advances, so call it after the manual clock is in place.
 void attachHeadlessOutput();
 void detachHeadlessOutput();
 
