@@ -1,0 +1,21 @@
+#include "play/logic_step.h"
+
+#include "play/lane_objects.h"
+#include "play/timeline.h"
+
+namespace kv {
+
+void runLogicStep(PlayContext& ctx, const StepInput& input) {
+    Play& play = ctx.play;
+    timelineStep(ctx, false);
+    if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes);
+    if (ctx.config.puzzle && play.cleared == 0 && ctx.missionLost && ctx.missionLost()) play.cleared = -1;
+    // Later keys win: F12 over F11 over Escape.
+    if (input.escape) play.endState = Escaped;
+    if (input.retry) play.endState = Retry;
+    if (input.back) play.endState = Back;
+    spawnObjects(ctx);
+    advanceObjects(ctx);
+}
+
+}  // namespace kv

@@ -1,0 +1,7 @@
+#include "play/play_state.h"
+
+namespace kv {
+
+Play thePlay;
+
+}  // namespace kv

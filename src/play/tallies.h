@@ -1,0 +1,44 @@
+#pragma once
+// What a judgement does to the combo, the counts, the score and the gauge.
+#include <cstdint>
+
+#include "play/play_context.h"
+
+namespace kv {
+
+constexpr std::int32_t kMaxScore = 200000;
+
+// Score from the counts: each judgement's share of 200000 over the note
+// count, divided separately (64-bit, so long charts cannot overflow).
+std::int32_t computeScore(const Play& play, std::int32_t noteCount);
+
+// Gauge at the start of a run; continueStage keeps a SURVIVAL gauge (a
+// later course stage, eternal play).
+float startingGauge(const Play& play, const PlayConfig& config, bool continueStage);
+
+// Applies a judged press (COOL to BREAK; MISS charges like chargeMiss
+// without touching the combo).
+void applyJudgement(PlayContext& ctx, JudgementCode code);
+
+// A press that missed: charged at once, so the note that later passes
+// unhit is not charged again.
+void chargeMiss(PlayContext& ctx);
+
+// A playable note left the lane unhit: a miss, unless a missed press
+// already paid for it.
+void chargePassedNote(PlayContext& ctx);
+
+// Adds to the gauge, kept within 0-100 at every change so a run's outcome
+// never depends on how often the screen is drawn.
+void changeGauge(Play& play, float delta);
+
+// The gauge bar's bounce after a judgement (6, 4, 2, -3, -6 for COOL-MISS).
+void bounceGaugeBar(Play& play, JudgementCode code);
+
+// Shows a judgement image from its first frame.
+void showJudgement(Play& play, JudgementCode code);
+
+// Image code of a judgement (0, 4, 8, 12, 16).
+constexpr int judgementImage(JudgementCode code) { return (code - 1) * 4; }
+
+}  // namespace kv
