@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "settings/settings.h"
+
 namespace kv {
 
 enum PlayStyle : std::int8_t { Bemusic = 0, Upway = 1, Scan2 = 2, Wave = 3, Bonus = 4 };
@@ -49,5 +51,9 @@ struct PlayConfig {
 
     bool freePlay() const { return !course && !eternal && !puzzle; }
 };
+
+// The play options of the settings; the caller adds the play mode and the
+// chart's replay file.
+PlayConfig playConfigFromSettings(const Settings& settings);
 
 }  // namespace kv
