@@ -1,19 +1,15 @@
 #include "play/tempo.h"
 
 #include "chart/judge_windows.h"
+#include "chart/playback_rate.h"
 
 namespace kv {
 
-float tempoFactor(int tempoCode) {
-    static constexpr float kFactors[] = {1.0f, 1.5f, 2.0f, 0.75f, 0.5f};
-    if (tempoCode < 0 || tempoCode > 4) return 1.0f;
-    return kFactors[tempoCode];
-}
-
 void applyTempo(PlayContext& ctx, double bpm) {
     double tempo = bpm;
-    if (ctx.config.tempo != 0) tempo = float(bpm) * tempoFactor(ctx.config.tempo);
-    if (ctx.config.bpmEdit != 50) tempo = ((ctx.config.bpmEdit - 50) * 0.001 + 1.0) * tempo;
+    // The rate option works in single precision, the trim in double.
+    if (ctx.config.tempo != 0) tempo = float(bpm) * float(tempoFactor(ctx.config.tempo));
+    if (ctx.config.bpmEdit != 50) tempo = bpmEditFactor(ctx.config.bpmEdit) * tempo;
     if (!(tempo > 0)) return;
 
     ctx.chart.playTempo = tempo;

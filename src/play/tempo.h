@@ -4,9 +4,6 @@
 
 namespace kv {
 
-// Factor of the TEMPO option (normal, HIGH, HIGH2, LOW1, LOW2).
-float tempoFactor(int tempoCode);
-
 // Puts a tempo (beats per minute as the chart writes it) into force: the
 // effective tempo, the step and sub-step lengths and the judgement windows,
 // which follow the tempo. A tempo of 0 or less is ignored, so the clock
