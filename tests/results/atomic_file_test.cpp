@@ -5,37 +5,43 @@
 #include <csignal>
 
 #include "results/atomic_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kv {
 namespace {
 
-class AtomicFileTest : public test::TempFolderTest {
+class AtomicFileTest : public ::testing::Test {
 protected:
-    const std::vector<unsigned char> oldBytes{1, 2, 3};
-    const std::vector<unsigned char> newBytes = std::vector<unsigned char>(4096, 0xAB);
+    bool writeAtomically(const std::filesystem::path& path, const std::string& bytes) {
+        return writeFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    }
+
+    test::TempFolder temp{"kv_atomic"};
+    const std::filesystem::path folder = temp.path();
+    const std::string oldBytes{1, 2, 3};
+    const std::string newBytes = std::string(4096, '\xAB');
 };
 
 TEST_F(AtomicFileTest, ReplacesTheWholeFile) {
     const auto path = folder / "a.K2R";
-    writeBytes(path, oldBytes);
-    ASSERT_TRUE(writeFileAtomically(path, newBytes));
-    EXPECT_EQ(readBytes(path), newBytes);
+    temp.write("a.K2R", oldBytes);
+    ASSERT_TRUE(writeAtomically(path, newBytes));
+    EXPECT_EQ(test::TempFolder::read(path), newBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "no temporary file remains";
 }
 
 TEST_F(AtomicFileTest, TemporaryFileThatCannotBeCreatedLeavesTheOldFile) {
     const auto path = folder / "a.K2R";
-    writeBytes(path, oldBytes);
+    temp.write("a.K2R", oldBytes);
     std::filesystem::create_directory(folder / "a.K2R.tmp");
-    EXPECT_FALSE(writeFileAtomically(path, newBytes));
-    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_FALSE(writeAtomically(path, newBytes));
+    EXPECT_EQ(test::TempFolder::read(path), oldBytes);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "a.K2R.tmp")) << "what was not ours stays";
 }
 
 TEST_F(AtomicFileTest, FailureHalfwayThroughWritingLeavesTheOldFile) {
     const auto path = folder / "a.K2R";
-    writeBytes(path, oldBytes);
+    temp.write("a.K2R", oldBytes);
     // A file size limit makes the write stop part-way, as a full disk would.
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -43,26 +49,26 @@ TEST_F(AtomicFileTest, FailureHalfwayThroughWritingLeavesTheOldFile) {
     rlimit small = saved;
     small.rlim_cur = 1000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writeFileAtomically(path, newBytes);
+    const bool written = writeAtomically(path, newBytes);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_EQ(test::TempFolder::read(path), oldBytes);
     EXPECT_FALSE(std::filesystem::exists(folder / "a.K2R.tmp"));
 }
 
 TEST_F(AtomicFileTest, MissingFolderFails) {
-    EXPECT_FALSE(writeFileAtomically(folder / "no" / "a.K2R", newBytes));
+    EXPECT_FALSE(writeAtomically(folder / "no" / "a.K2R", newBytes));
     EXPECT_FALSE(canReplaceFile(folder / "no" / "a.K2R"));
 }
 
 TEST_F(AtomicFileTest, ProbingLeavesTheFolderAsItWas) {
     const auto path = folder / "a.K2R";
-    writeBytes(path, oldBytes);
+    temp.write("a.K2R", oldBytes);
     EXPECT_TRUE(canReplaceFile(path));
     EXPECT_TRUE(canReplaceFile(folder / "new.K2R"));
-    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_EQ(test::TempFolder::read(path), oldBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 

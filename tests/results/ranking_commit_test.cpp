@@ -3,16 +3,15 @@
 #include <vector>
 
 #include "results/ranking_commit.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kv {
 namespace {
 
-class RankingCommitTest : public test::TempFolderTest {
+class RankingCommitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
-        path = folder / "song.K2R";
+        path = temp.path() / "song.K2R";
         stored.entries[0].score = 150000;
         stored.entries[0].name = {'O', 'L', 'D', ' '};
         ASSERT_TRUE(writeRankingBlock(path, encodeRanking(stored, kChecksum, random)));
@@ -32,6 +31,7 @@ protected:
     }
 
     static constexpr std::uint8_t kChecksum = 0x3C;
+    test::TempFolder temp{"kv_ranking_commit"};
     RandomSource random = [n = 0]() mutable { return n += 4099; };
     std::filesystem::path path;
     Ranking stored;
@@ -63,7 +63,7 @@ TEST_F(RankingCommitTest, NothingToWriteLeavesFileAndSettingAlone) {
 }
 
 TEST_F(RankingCommitTest, FailedWriteKeepsTheStoredRanking) {
-    std::filesystem::create_directory(folder / "song.K2R.tmp");
+    std::filesystem::create_directory(temp.path() / "song.K2R.tmp");
     ResultFlow flow = startResultFlow(true, false, "****");
     std::string nameSetting = "****";
     EXPECT_FALSE(commitRanking(update, flow, path, kChecksum, nameSetting, random));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "results/ranking_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kv {
 namespace {
@@ -141,7 +141,12 @@ TEST(RankingBlock, ArbitraryBytesDecodeToAWellFormedRanking) {
     EXPECT_LT(accepted, 200) << "damage is caught almost always";
 }
 
-class RankingFileTest : public test::TempFolderTest {};
+class RankingFileTest : public ::testing::Test {
+protected:
+
+    test::TempFolder temp{"kv_ranking_file"};
+    const std::filesystem::path folder = temp.path();
+};
 
 TEST_F(RankingFileTest, FileRoundTripAndShortOrMissingFilesReadEmpty) {
     const auto path = folder / "song.K2R";
@@ -152,23 +157,23 @@ TEST_F(RankingFileTest, FileRoundTripAndShortOrMissingFilesReadEmpty) {
     EXPECT_EQ(std::filesystem::file_size(path), block.size());
     EXPECT_EQ(readRankingBlock(path), block);
 
-    auto bytes = readBytes(path);
+    auto bytes = test::TempFolder::read(path);
     bytes.resize(185);
-    writeBytes(path, bytes);
+    temp.write("song.K2R", bytes);
     EXPECT_EQ(readRankingBlock(path), emptyRankingBlock());
 
-    bytes = readBytes(path);
+    bytes = test::TempFolder::read(path);
     bytes.resize(0);
-    writeBytes(path, bytes);
+    temp.write("song.K2R", bytes);
     EXPECT_EQ(readRankingBlock(path), emptyRankingBlock());
 }
 
 TEST_F(RankingFileTest, LongerFilesKeepTheirFirst186Bytes) {
     const auto path = folder / "song.K2R";
     const RankingBlock block = encodeRanking(sampleRanking(), 9, countingRandom());
-    std::vector<unsigned char> bytes(block.begin(), block.end());
-    bytes.push_back(0);
-    writeBytes(path, bytes);
+    std::string bytes(block.begin(), block.end());
+    bytes.push_back('\0');
+    temp.write("song.K2R", bytes);
     EXPECT_EQ(readRankingBlock(path), block);
 }
 
