@@ -124,7 +124,10 @@ void SampleSlots::stopSample(int slot) {
     if (isLoaded(slot)) mixer_.stop(slot);
 }
 
-void SampleSlots::releaseChartSamples() { release(0, kChartSampleSlots); }
+void SampleSlots::releaseChartSamples() {
+    release(0, kLowChartSlots);
+    release(kHighChartSlotBase, kSampleSlotCount - kHighChartSlotBase);
+}
 void SampleSlots::releaseAll() { release(0, kSampleSlotCount); }
 
 void SampleSlots::release(int first, int count) {

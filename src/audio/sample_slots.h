@@ -2,9 +2,10 @@
 // The sample table: every sound of the game sits whole in memory in a
 // numbered slot and is played by slot number, one voice per slot.
 //
-// A chart's "#WAVxx" number (base 36, 0 to 1295) is its slot; the menu
-// sounds live in their own slots after the chart range, so no chart can
-// replace them or index past the table.
+// Chart sample numbers ("#WAVxx", base 36) run 0 to 1295. Numbers 0-575
+// are their own slots; the menu sounds sit at 577-586; numbers 576-1295
+// live above the menu range, so no chart replaces a menu sound or indexes
+// past the table. chartSampleSlot() gives the slot of any chart number.
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -14,10 +15,11 @@
 
 namespace kv {
 
-inline constexpr int kChartSampleSlots = 36 * 36;  // "#WAV00" to "#WAVZZ"
+inline constexpr int kChartSampleNumbers = 36 * 36;  // "#WAV00" to "#WAVZZ"
+inline constexpr int kLowChartSlots = 576;           // chart numbers that are their own slot
 
 enum MenuSoundSlot : int {
-    kSlotTitleMusic = kChartSampleSlots,
+    kSlotTitleMusic = 577,
     kSlotTitleCursor,
     kSlotTitleCheck,
     kSlotSelectMusic,
@@ -29,7 +31,15 @@ enum MenuSoundSlot : int {
     kSlotResultCheck,
 };
 inline constexpr int kMenuSoundSlots = 10;
-inline constexpr int kSampleSlotCount = kChartSampleSlots + kMenuSoundSlots;
+
+inline constexpr int kHighChartSlotBase = 589;  // where chart numbers 576 and up live
+inline constexpr int kSampleSlotCount = kHighChartSlotBase + (kChartSampleNumbers - kLowChartSlots);
+
+// The slot of chart sample `number`, or -1 for a number no chart can give.
+constexpr int chartSampleSlot(int number) {
+    if (number < 0 || number >= kChartSampleNumbers) return -1;
+    return number < kLowChartSlots ? number : kHighChartSlotBase + (number - kLowChartSlots);
+}
 
 // Results of loadSample.
 enum LoadSampleResult : int {

@@ -70,10 +70,22 @@ TEST_F(SampleSlotsTest, SampleNumbersOutsideTheTableAreRefused) {
         slots.setSampleRate(slot, 2.0f);
         slots.stopSample(slot);
     }
-    // The highest chart number, "ZZ", has a slot of its own below the menu
-    // sounds.
-    EXPECT_EQ(slots.loadSample(kChartSampleSlots - 1, wav), kSampleLoaded);
-    EXPECT_LT(kChartSampleSlots - 1, int(kSlotTitleMusic));
+}
+
+TEST(ChartSampleSlot, EveryChartNumberHasASlotOutsideTheMenuRange) {
+    struct Case {
+        int number;
+        int slot;
+    };
+    for (const Case c : {Case{0, 0}, Case{575, 575}, Case{576, kHighChartSlotBase},
+                         Case{1295, kSampleSlotCount - 1}, Case{-1, -1}, Case{1296, -1}})
+        EXPECT_EQ(chartSampleSlot(c.number), c.slot) << c.number;
+    for (int number = 0; number < kChartSampleNumbers; ++number) {
+        const int slot = chartSampleSlot(number);
+        ASSERT_TRUE(slot >= 0 && slot < kSampleSlotCount) << number;
+        ASSERT_FALSE(slot >= kSlotTitleMusic && slot <= kSlotResultCheck) << number;
+        ASSERT_TRUE(number == 0 || slot > chartSampleSlot(number - 1)) << number;  // no two numbers share a slot
+    }
 }
 
 TEST_F(SampleSlotsTest, FailedLoadKeepsTheSoundThatWasThere) {
@@ -170,13 +182,14 @@ TEST_F(SampleSlotsTest, PlayRestartsAndStopSilences) {
 
 TEST_F(SampleSlotsTest, ReleasingChartSamplesKeepsMenuSounds) {
     const std::string wav = writeWav("a.wav");
-    for (int slot : {0, 575, 1295, int(kSlotTitleMusic), int(kSlotResultCheck)})
-        ASSERT_EQ(slots.loadSample(slot, wav), kSampleLoaded) << slot;
-    slots.playSample(1295);
+    const int chartSlots[] = {chartSampleSlot(0), chartSampleSlot(575), chartSampleSlot(576), chartSampleSlot(1295)};
+    for (int slot : chartSlots) ASSERT_EQ(slots.loadSample(slot, wav), kSampleLoaded) << slot;
+    for (int slot : {kSlotTitleMusic, kSlotResultCheck}) ASSERT_EQ(slots.loadSample(slot, wav), kSampleLoaded);
+    slots.playSample(chartSampleSlot(1295));
     slots.playSample(kSlotTitleMusic);
     slots.releaseChartSamples();
-    for (int slot : {0, 575, 1295}) EXPECT_FALSE(slots.isLoaded(slot)) << slot;
-    EXPECT_EQ(slots.isSamplePlaying(1295), 0);
+    for (int slot : chartSlots) EXPECT_FALSE(slots.isLoaded(slot)) << slot;
+    EXPECT_EQ(slots.isSamplePlaying(chartSampleSlot(1295)), 0);
     EXPECT_TRUE(slots.isLoaded(kSlotTitleMusic));
     EXPECT_TRUE(slots.isLoaded(kSlotResultCheck));
     EXPECT_EQ(slots.isSamplePlaying(kSlotTitleMusic), 1);
