@@ -1,0 +1,150 @@
+#include "play/offline_render.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "app/random.h"
+#include "audio/midi_music.h"
+#include "audio/sound_engine.h"
+#include "chart/chart_loader.h"
+#include "chart/header_scan.h"
+#include "platform/sound_file.h"
+#include "play/mixdown.h"
+#include "play/play_config.h"
+#include "play/run_start.h"
+#include "play/slot_sound.h"
+
+namespace kv {
+namespace {
+
+constexpr int kHighQuality = 1;  // WAVQUAL: 44.1 kHz
+constexpr int kKeyModeOfChart = 8;  // KEY AUTO: every lane the chart uses is played
+
+// Samples only: a mixdown shows no pictures.
+class SampleOnlyMedia : public ChartMedia {
+public:
+    int loadSample(int slot, const std::string& fileName) override { return kv::loadSample(slot, fileName); }
+    void setSampleRate(int slot, double factor) override { kv::setSampleRate(slot, float(factor)); }
+    int loadPicture(int, const std::string&) override { return 1; }
+    void pictureSize(int, int& width, int& height) const override { width = height = 0; }
+    void loadStagePicture(const std::string&) override {}
+    void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+};
+
+// Load problems go to stderr; nobody waits for a key.
+class ConsoleLoadingScreen : public LoadingScreen {
+public:
+    void drawLine(int, const std::string& text) override {
+        if (text.find("ERROR") != std::string::npos) std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    bool waitForKey() override { return true; }
+};
+
+// Mixes into a WAV file in large blocks.
+class WavOutput : public MixdownOutput {
+public:
+    bool open(const std::string& path) {
+        return writer_.open(path, platform::SoundFileFormat::Wav16, soundOutputRate(), 2);
+    }
+    void mix(int frames) override {
+        while (frames > 0) {
+            const int chunk = std::min(frames, kBlockFrames);
+            const std::size_t at = block_.size();
+            block_.resize(at + std::size_t(chunk) * 2);
+            renderSound(block_.data() + at, chunk);
+            frames -= chunk;
+            if (block_.size() >= std::size_t(kBlockFrames) * 2) flush();
+        }
+    }
+    bool ringing() const override {
+        for (int slot = 0; slot < kChartSampleSlots; ++slot)
+            if (isSamplePlaying(slot)) return true;
+        return false;
+    }
+    // True when every block reached the file.
+    bool finish() {
+        flush();
+        writer_.close();
+        return ok_;
+    }
+
+private:
+    static constexpr int kBlockFrames = 65536;
+    void flush() {
+        if (!block_.empty() && !writer_.write(block_.data(), block_.size() / 2)) ok_ = false;
+        block_.clear();
+    }
+    platform::SoundFileWriter writer_;
+    std::vector<std::int16_t> block_;
+    bool ok_ = true;
+};
+
+Settings renderSettings() {
+    Settings settings;
+    settings.AUTOPLAY = 1;
+    settings.KEY = kKeyModeOfChart;
+    settings.BGA = 0;
+    settings.WAVQUAL = kHighQuality;
+    return settings;
+}
+
+// Loads the chart with its folder as the current directory, as chart
+// files name their samples relative to it.
+bool loadForRender(const std::filesystem::path& chartFile, const Settings& settings, Chart& chart) {
+    ChartEntry entry;
+    std::error_code error;
+    const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
+    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}})) return false;
+    const std::filesystem::path home = std::filesystem::current_path(error);
+    std::filesystem::current_path(dir, error);
+    if (error) return false;
+    SampleOnlyMedia media;
+    ConsoleLoadingScreen screen;
+    const int loaded = loadChart(entry, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
+    std::filesystem::current_path(home, error);
+    return loaded == 1;
+}
+
+}  // namespace
+
+int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
+    const std::filesystem::path wavFile = std::filesystem::absolute(wavPath);
+    const Settings settings = renderSettings();
+    if (!initSoundPulled(settings.WAVQUAL)) {
+        std::fprintf(stderr, "render: no sound engine\n");
+        return 1;
+    }
+    auto chart = std::make_unique<Chart>();
+    if (!loadForRender(chartPath, settings, *chart)) {
+        std::fprintf(stderr, "render: cannot load %s\n", chartPath.c_str());
+        shutdownSound();
+        return 1;
+    }
+    WavOutput output;
+    if (!output.open(wavFile.string())) {
+        std::fprintf(stderr, "render: cannot write %s\n", wavFile.string().c_str());
+        shutdownSound();
+        return 1;
+    }
+
+    auto play = std::make_unique<Play>();
+    const PlayConfig config = playConfigFromSettings(settings);
+    SlotSound sound;
+    PlayContext ctx{*play, *chart, config, sound, nextRandom};
+    startRun(ctx, false);
+    const int lastMeasure = chart->lastMeasure;
+    const int rate = soundOutputRate();
+    const std::int64_t frames = runMixdown(ctx, rate, output, [lastMeasure](int measure) {
+        if (measure <= lastMeasure) std::fprintf(stderr, "\rrendering measure %d/%d", measure, lastMeasure);
+    });
+    const bool written = output.finish();
+    closeMidi();
+    shutdownSound();
+    std::fprintf(stderr, "\n%s: %.2f s\n", wavFile.string().c_str(), double(frames) / rate);
+    return written ? 0 : 1;
+}
+
+}  // namespace kv
