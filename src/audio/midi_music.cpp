@@ -38,7 +38,8 @@ private:
     bool started_ = false;
 };
 
-std::unique_ptr<MidiStream> g_midi;
+// The open file's stream; the sound engine owns it.
+MidiStream* g_midi = nullptr;
 
 }  // namespace
 
@@ -48,8 +49,9 @@ bool openMidi(std::string_view name) {
     if (!mixer || name.empty() || !platform::fileExists(name)) return false;
     auto synth = platform::MidiSynth::open(platform::resolvePath(name), mixer->outputRate());
     if (!synth) return false;
-    g_midi = std::make_unique<MidiStream>(std::move(synth));
-    mixer->setStream(g_midi.get());
+    auto stream = std::make_unique<MidiStream>(std::move(synth));
+    g_midi = stream.get();
+    attachSoundStream(std::move(stream));
     return true;
 }
 
@@ -63,11 +65,8 @@ bool stopMidi() { return false; }
 
 bool closeMidi() {
     if (!g_midi) return true;
-    if (Mixer* mixer = soundMixer()) {
-        mixer->setStream(nullptr);
-        mixer->waitForRenders();
-    }
-    g_midi.reset();
+    g_midi = nullptr;
+    attachSoundStream(nullptr);
     return true;
 }
 

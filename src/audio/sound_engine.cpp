@@ -11,9 +11,12 @@ namespace {
 
 constexpr int kPulledDefaultRate = 44100;
 
+// Members are destroyed in reverse: the device stops calling back before
+// anything it reads goes away, even at exit without shutdownSound.
 struct SoundEngine {
     std::unique_ptr<Mixer> mixer;
     std::unique_ptr<SampleSlots> slots;
+    std::unique_ptr<MixerStream> stream;
     std::unique_ptr<platform::AudioDevice> device;
     bool quietLoading = false;
 };
@@ -79,6 +82,13 @@ void renderSound(std::int16_t* out, int frames) {
 
 int soundOutputRate() { return g_sound.mixer ? g_sound.mixer->outputRate() : 0; }
 Mixer* soundMixer() { return g_sound.mixer.get(); }
+
+void attachSoundStream(std::unique_ptr<MixerStream> stream) {
+    if (!g_sound.mixer) return;
+    g_sound.mixer->setStream(stream.get());
+    g_sound.mixer->waitForRenders();
+    g_sound.stream = std::move(stream);
+}
 
 void setWavLoadMode(int wavLoad) {
     g_sound.quietLoading = wavLoad == 1;

@@ -3,6 +3,7 @@
 // or pulled by whoever drives time when there is no card (headless runs,
 // offline mixdowns, tests). Every operation is for the game thread.
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "audio/mixer.h"
@@ -20,7 +21,7 @@ int initSound(int wavQual);
 // The same with no sound card at all: the caller pulls the mix with
 // renderSound (44100 Hz for the device's own rate).
 int initSoundPulled(int wavQual);
-// Stops the MIDI music, releases every slot and the sound card.
+// Closes the MIDI music, releases every slot and the sound card.
 void shutdownSound();
 
 // Mixes the next `frames` interleaved 16-bit stereo frames. For runs
@@ -30,6 +31,9 @@ void renderSound(std::int16_t* out, int frames);
 int soundOutputRate();
 // The running mixer, or null before initSound.
 Mixer* soundMixer();
+// Mixes `stream` after the voices in place of the previous stream, which is
+// freed once no render reads it. Null removes it. Ignored before initSound.
+void attachSoundStream(std::unique_ptr<MixerStream> stream);
 
 // The WAVLOAD reading method: 1 loads quietly (loadSample always reports
 // success).
