@@ -8,6 +8,7 @@
 
 #include "app/random.h"
 #include "audio/midi_music.h"
+#include "audio/sample_slots.h"
 #include "audio/sound_engine.h"
 #include "chart/chart_loader.h"
 #include "chart/header_scan.h"
@@ -26,8 +27,12 @@ constexpr int kKeyModeOfChart = 8;  // KEY AUTO: every lane the chart uses is pl
 // Samples only: a mixdown shows no pictures.
 class SampleOnlyMedia : public ChartMedia {
 public:
-    int loadSample(int slot, const std::string& fileName) override { return kv::loadSample(slot, fileName); }
-    void setSampleRate(int slot, double factor) override { kv::setSampleRate(slot, float(factor)); }
+    int loadSample(int number, const std::string& fileName) override {
+        return kv::loadSample(chartSampleSlot(number), fileName);
+    }
+    void setSampleRate(int number, double factor) override {
+        kv::setSampleRate(chartSampleSlot(number), float(factor));
+    }
     int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string&) override {}
@@ -60,8 +65,8 @@ public:
         }
     }
     bool ringing() const override {
-        for (int slot = 0; slot < kChartSampleSlots; ++slot)
-            if (isSamplePlaying(slot)) return true;
+        for (int number = 0; number < kChartSampleNumbers; ++number)
+            if (isSamplePlaying(chartSampleSlot(number))) return true;
         return false;
     }
     // True when every block reached the file.

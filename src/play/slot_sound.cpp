@@ -1,13 +1,14 @@
 #include "play/slot_sound.h"
 
 #include "audio/midi_music.h"
+#include "audio/sample_slots.h"
 #include "audio/sound_engine.h"
 
 namespace kv {
 
-void SlotSound::playSample(int sample) { kv::playSample(sample); }
+void SlotSound::playSample(int sample) { kv::playSample(chartSampleSlot(sample)); }
 
-void SlotSound::playSampleLow(int sample) { kv::playSampleLow(sample); }
+void SlotSound::playSampleLow(int sample) { kv::playSampleLow(chartSampleSlot(sample)); }
 
 void SlotSound::startMusic() { playMidi(); }
 

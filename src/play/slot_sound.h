@@ -1,6 +1,5 @@
 #pragma once
-// Play's sound requests sent to the sample slots and the MIDI player: a
-// chart sample number is its slot.
+// Play's sound requests sent to the sample slots and the MIDI player.
 #include "play/play_sound.h"
 
 namespace kv {
