@@ -35,7 +35,7 @@ void drawCourseFigures(const CourseTotals& totals, int grade, const ResultFlow& 
 
 }  // namespace
 
-void courseResultScreen(int course, const std::string& courseName, std::uint8_t chartsChecksum) {
+bool courseResultScreen(int course, const std::string& courseName, std::uint8_t chartsChecksum) {
     loadPicture(0, skin.CRESULT);
     loadPicture(kFontSlot, skin.FONT);
     const Settings& options = settings();
@@ -60,9 +60,10 @@ void courseResultScreen(int course, const std::string& courseName, std::uint8_t 
         drawResultHint(flow, update.place, false);
         if (update.ranking.hasTopScore()) drawRankingTable(437, kRankingHeaderY, update.ranking, update.place, flow);
     });
-    if (choice == ResultNothing) return;
+    if (choice == ResultNothing) return false;
 
     commitRanking(update, flow, path.value_or(""), chartsChecksum, settings().NAME, nextRandom);
+    return true;
 }
 
 }  // namespace kv

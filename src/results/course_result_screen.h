@@ -8,7 +8,8 @@ namespace kv {
 
 // `course` is the stored course's number, negative for a hand-picked or
 // random course, which has no ranking file; `courseName` and
-// `chartsChecksum` tie the ranking file to the stored course.
-void courseResultScreen(int course, const std::string& courseName, std::uint8_t chartsChecksum);
+// `chartsChecksum` tie the ranking file to the stored course. False when
+// the game is quitting.
+bool courseResultScreen(int course, const std::string& courseName, std::uint8_t chartsChecksum);
 
 }  // namespace kv

@@ -1,0 +1,30 @@
+#include "results/result_scenes.h"
+
+#include "results/clear_evaluation.h"
+#include "results/course_result_screen.h"
+#include "results/course_stages.h"
+#include "results/grade.h"
+#include "results/result_flow.h"
+#include "results/result_screen.h"
+
+namespace kv {
+
+void registerResultScenes(SceneTable& scenes, ResultSceneSources sources) {
+    scenes.evaluateClear = [sources](int purpose) {
+        return evaluateClear(purpose, purpose == PurposePuzzle && sources.missionLost && sources.missionLost());
+    };
+    scenes.resultScreen = [&scenes, sources](int purpose, int grade) {
+        const int mission = purpose == PurposePuzzle && sources.missionIndex ? sources.missionIndex() : -1;
+        const int choice = resultScreen(purpose, grade, sources.playedEntry(), mission);
+        if (choice != ResultNothing && scenes.wipeOut) scenes.wipeOut();
+        return choice;
+    };
+    scenes.courseResultScreen = [&scenes, sources](int course) {
+        const CourseRankingKey key = course >= 0 && sources.courseRanking ? sources.courseRanking(course)
+                                                                          : CourseRankingKey{};
+        if (courseResultScreen(course, key.name, key.chartsChecksum) && scenes.wipeOut) scenes.wipeOut();
+    };
+    scenes.recordCourseStage = [](int stage) { recordCourseStage(stage); };
+}
+
+}  // namespace kv

@@ -1,0 +1,31 @@
+#pragma once
+// Puts the clear evaluation and the result screens into the scene table.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/scene_table.h"
+
+namespace kv {
+
+// A stored course's ranking file is named after the course and tied to
+// the checksum of its charts.
+struct CourseRankingKey {
+    std::string name;
+    std::uint8_t chartsChecksum = 0;
+};
+
+// What the result scenes need from the song library and the play modes.
+// Unset sources mean: no puzzle mission, no stored course.
+struct ResultSceneSources {
+    std::function<ChartEntry&()> playedEntry;  // the song table's record of the chart just played
+    std::function<int()> missionIndex;         // the puzzle cell played
+    std::function<bool()> missionLost;         // the puzzle's goal was missed
+    std::function<CourseRankingKey(int course)> courseRanking;
+};
+
+// Registers evaluateClear, resultScreen, courseResultScreen and
+// recordCourseStage; the screens end with the table's wipe when they are left.
+void registerResultScenes(SceneTable& scenes, ResultSceneSources sources);
+
+}  // namespace kv
