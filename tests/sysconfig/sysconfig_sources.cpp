@@ -1,0 +1,5 @@
+// The dialog's sources are built into the sysconfig program only, not into
+// the engine library, so this suite compiles its own copy of them.
+#include "sysconfig/config_dialog.cpp"
+#include "sysconfig/dialog.cpp"
+#include "sysconfig/edit_field.cpp"
