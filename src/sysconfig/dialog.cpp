@@ -183,24 +183,14 @@ int Dialog::controlAt(int x, int y) const {
     return -1;
 }
 
-void Dialog::mouseDown(int x, int y) {
+int Dialog::click(int x, int y) {
     const int index = controlAt(x, y);
-    if (index < 0) return;
+    if (index < 0) return 0;
     setFocus(index, false);
     Control& control = controls_[index];
-    if (control.kind == ControlKind::Edit) {
-        control.edit.moveCaret(control.edit.positionAt(x - editTextArea(control).left, measure_), false);
-        return;
-    }
-    held_ = index;
-}
-
-int Dialog::mouseUp(int x, int y) {
-    const int index = held_;
-    held_ = -1;
-    // Letting go outside the control is how a user takes a click back.
-    if (index < 0 || !contains(controls_[index].box, x, y)) return 0;
-    return activate(index);
+    if (control.kind != ControlKind::Edit) return activate(index);
+    control.edit.moveCaret(control.edit.positionAt(x - editTextArea(control).left, measure_), false);
+    return 0;
 }
 
 }  // namespace kv::sysconfig

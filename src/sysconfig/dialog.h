@@ -39,20 +39,18 @@ public:
     // The control with `id`; ids are fixed by whoever built the dialog.
     Control& control(int id);
     const Control& control(int id) const;
-    // Index into controls() of the focused control, and of the button the
-    // mouse holds down (-1 when none).
+    // Index into controls() of the focused control.
     int focus() const { return focus_; }
-    int held() const { return held_; }
 
     // Checks a radio button and clears the others of its group.
     void checkRadio(int id);
     void setEditText(int id, std::string text);
 
-    // keyDown and mouseUp return the id of the push button they activated, else 0.
+    // keyDown and click return the id of the push button they activated, else 0.
     int keyDown(DialogKey key, bool shift);
     void typeCharacter(char character);
-    void mouseDown(int x, int y);
-    int mouseUp(int x, int y);
+    // A mouse click at (x, y) relative to the dialog's top left corner.
+    int click(int x, int y);
 
 private:
     int indexOf(int id) const;
@@ -70,7 +68,6 @@ private:
     std::vector<Control> controls_;
     MeasureText measure_;
     int focus_ = -1;
-    int held_ = -1;
 };
 
 }  // namespace kv::sysconfig

@@ -3,3 +3,5 @@
 #include "sysconfig/config_dialog.cpp"
 #include "sysconfig/dialog.cpp"
 #include "sysconfig/edit_field.cpp"
+#include "sysconfig/config_file.cpp"
+#include "sysconfig/settings_form.cpp"

@@ -1,0 +1,36 @@
+#pragma once
+// A scratch program folder holding a sample "KV2.CFG", removed afterwards.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kv::sysconfig {
+
+// A settings file as the game writes it, with a four-letter ranking name,
+// a frame cap and two extra song folders.
+extern const char* const kSampleConfig;
+
+class ConfigFolder {
+public:
+    ConfigFolder();
+    ~ConfigFolder();
+    ConfigFolder(const ConfigFolder&) = delete;
+    ConfigFolder& operator=(const ConfigFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path config() const { return path_ / "KV2.CFG"; }
+    void writeConfig(const std::string& text) const;
+    std::string readConfig() const;
+    // Every name in the folder, to catch leftovers of a failed save.
+    std::vector<std::string> entries() const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// Splits at CR LF; a trailing CR LF gives no empty last line.
+std::vector<std::string> linesOf(const std::string& text);
+// `text` with the line `from` replaced by `to` (an empty `to` drops it).
+std::string replaceLine(std::string text, const std::string& from, const std::string& to);
+
+}  // namespace kv::sysconfig
