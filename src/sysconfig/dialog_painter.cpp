@@ -163,7 +163,7 @@ struct Painter {
         const Rect box = place(control.box);
         int y = box.top;
         std::string_view rest = control.label;
-        while (!rest.empty() && y + font.lineHeight <= box.bottom + font.lineHeight / 2) {
+        while (!rest.empty() && y < box.bottom) {
             std::size_t end = rest.size();
             while (font.measure(rest.substr(0, end)) > box.width()) {
                 const std::size_t blank = rest.rfind(' ', end - 1);
