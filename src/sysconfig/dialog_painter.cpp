@@ -100,7 +100,7 @@ struct Painter {
                 Pixel colour;
                 if (distanceSquared >= 36 && distanceSquared < 49) colour = upperLeft ? kShadow : kHighlight;
                 else if (distanceSquared >= 25 && distanceSquared < 36) colour = upperLeft ? kDarkShadow : kFace;
-                else if (distanceSquared < 25) colour = control.checked && distanceSquared < 5 ? kTextColour : kFieldColour;
+                else if (distanceSquared < 25) colour = control.checked && distanceSquared < 6 ? kTextColour : kFieldColour;
                 else continue;
                 dot(box.left + x, top + y, colour);
             }

@@ -1,8 +1,5 @@
 #include "config_folder.h"
 
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <stdexcept>
 
 namespace kv::sysconfig {
@@ -19,31 +16,13 @@ const char* const kSampleConfig =
     "\r\n"
     "LFONT impact\r\nSFONT times new roman\r\nPATH /music/bms\r\nPATH songs two\r\n";
 
-ConfigFolder::ConfigFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() / ("kv_sysconfig_" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-}
+void ConfigFolder::writeConfig(const std::string& text) const { folder_.write("KV2.CFG", text); }
 
-ConfigFolder::~ConfigFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void ConfigFolder::writeConfig(const std::string& text) const {
-    std::ofstream out(config(), std::ios::binary);
-    out << text;
-    if (!out) throw std::runtime_error("cannot write " + config().string());
-}
-
-std::string ConfigFolder::readConfig() const {
-    std::ifstream in(config(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+std::string ConfigFolder::readConfig() const { return test::TempFolder::read(config()); }
 
 std::vector<std::string> ConfigFolder::entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(path())) names.push_back(entry.path().filename().string());
     return names;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// A scratch program folder holding a sample "KV2.CFG", removed afterwards.
+// A scratch program folder for "KV2.CFG", removed afterwards.
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace kv::sysconfig {
 
@@ -12,20 +14,15 @@ extern const char* const kSampleConfig;
 
 class ConfigFolder {
 public:
-    ConfigFolder();
-    ~ConfigFolder();
-    ConfigFolder(const ConfigFolder&) = delete;
-    ConfigFolder& operator=(const ConfigFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path config() const { return path_ / "KV2.CFG"; }
+    const std::filesystem::path& path() const { return folder_.path(); }
+    std::filesystem::path config() const { return path() / "KV2.CFG"; }
     void writeConfig(const std::string& text) const;
     std::string readConfig() const;
     // Every name in the folder, to catch leftovers of a failed save.
     std::vector<std::string> entries() const;
 
 private:
-    std::filesystem::path path_;
+    test::TempFolder folder_{"sysconfig"};
 };
 
 // Splits at CR LF; a trailing CR LF gives no empty last line.
