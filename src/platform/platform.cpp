@@ -38,7 +38,6 @@ bool startPlatform(bool headlessRun) {
 
 void stopPlatform() {
     closeJoypads();
-    closePresentation();
     closeWindow();
     if (sdlStarted) SDL_Quit();
     sdlStarted = false;

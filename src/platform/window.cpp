@@ -21,6 +21,9 @@ bool createTexture() {
 }
 
 void showOnWindow(const Surface& picture) {
+    // The texture holds exactly one 640 x 480 picture; anything else would
+    // be read past its end.
+    if (picture.width != kPictureWidth || picture.height != kPictureHeight) return;
     if (!texture && !restorePresentation()) return;
     SDL_UpdateTexture(texture, nullptr, picture.pixels.data(), picture.width * int(sizeof(Pixel)));
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
@@ -36,8 +39,8 @@ bool openWindow() { return isHeadless() || SDL_WasInit(SDL_INIT_VIDEO) != 0; }
 bool openPresentation(bool windowed) {
     if (isHeadless()) return true;
     closeWindow();
-    // The window is made with its final mode: switching to full screen
-    // afterwards is unreliable without a window manager.
+    // The window is made in its final mode, so a full-screen game never
+    // flashes up as a small window first.
     const Uint32 mode = windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
     window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPictureWidth,
                               kPictureHeight, mode);
