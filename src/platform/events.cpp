@@ -38,9 +38,9 @@ void handleEvent(const SDL_Event& event, PumpResult& result) {
             break;
         case SDL_MOUSEBUTTONDOWN:
             // The renderer's logical size already maps the position into
-            // the 640 x 480 picture; clicks on the letterbox bars fall out.
+            // the picture; clicks on the letterbox bars fall out.
             if (event.button.button == SDL_BUTTON_LEFT && event.button.x >= 0 && event.button.y >= 0 &&
-                event.button.x < kPictureWidth && event.button.y < kPictureHeight)
+                event.button.x < pictureWidth() && event.button.y < pictureHeight())
                 pushMouseClick({event.button.x, event.button.y});
             break;
         case SDL_RENDER_TARGETS_RESET:

@@ -1,5 +1,5 @@
 #pragma once
-// Mouse clicks in picture coordinates (640 x 480), queued until a screen
+// Mouse clicks in picture coordinates, queued until a screen
 // takes them. The window's events and the headless script's `click` feed
 // the queue.
 namespace kv::platform {

@@ -14,15 +14,20 @@ constexpr const char* kWindowTitle = "Kelvarin][ Ver. 1.2";
 // presentation, in its final mode). Headless: always true.
 bool openWindow();
 
-// Opens the game's window "Kelvarin][ Ver. 1.2" showing pictures: full
-// screen on the desktop unless `windowed` (then 640 x 480, centred,
-// resizable), with a renderer and one streaming texture. Headless: frames
-// are only kept in memory. Returns false when any of it cannot be made.
-bool openPresentation(bool windowed);
+// Opens a window showing pictures of `width` x `height` (the game's
+// "Kelvarin][ Ver. 1.2" at 640 x 480 unless told otherwise): full screen on
+// the desktop unless `windowed` (then centred and resizable), with a
+// renderer and one streaming texture. Headless: frames are only kept in
+// memory. Returns false when any of it cannot be made.
+bool openPresentation(bool windowed, const char* title = kWindowTitle, int width = kPictureWidth,
+                      int height = kPictureHeight);
+// The picture size of the open presentation.
+int pictureWidth();
+int pictureHeight();
 void closePresentation();
 void closeWindow();
 
-// Shows one finished picture (must be 640 x 480), keeps it as the last
+// Shows one finished picture (of the presentation's size), keeps it as the last
 // presented frame, writes it to the frames folder when one is set, then
 // tells the clock a frame went out.
 void presentFrame(const Surface& picture);
@@ -31,7 +36,8 @@ void presentFrame(const Surface& picture);
 // reset while the window was inactive). True when presentation works.
 bool restorePresentation();
 
-// The window's client area in screen coordinates (0,0,640,480 headless).
+// The window's client area in screen coordinates (the picture's own
+// rectangle headless).
 Rect windowClientRect();
 
 }  // namespace kv::platform

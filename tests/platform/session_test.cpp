@@ -95,5 +95,16 @@ TEST_F(DummyWindowTest, FullScreenOpensToo) {
     EXPECT_EQ(presentedFrameCount(), 1);
 }
 
+TEST_F(DummyWindowTest, OtherProgramsMayShowOtherPictureSizes) {
+    ASSERT_TRUE(openPresentation(true, "Kelvarin][ System config", 486, 374));
+    EXPECT_EQ(pictureWidth(), 486);
+    presentFrame(test::solidSurface(486, 374, 0xC0C0C0));
+    EXPECT_EQ(lastPresentedFrame().width, 486);
+    EXPECT_EQ(windowClientRect().height(), 374);
+    // A picture of the wrong size is kept but never uploaded past the texture.
+    presentFrame(test::solidSurface(640, 480, 0));
+    EXPECT_EQ(presentedFrameCount(), 2);
+}
+
 }  // namespace
 }  // namespace kv::platform
