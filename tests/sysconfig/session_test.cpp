@@ -39,6 +39,9 @@ struct SessionCase {
     std::string after;   // "KV2.CFG" at the end; empty = no file
 };
 
+// Test names and failure messages show the case by name.
+void PrintTo(const SessionCase& c, std::ostream* out) { *out << c.name; }
+
 std::string sampleWith(std::initializer_list<std::pair<const char*, const char*>> changes) {
     std::string text = kSampleConfig;
     for (const auto& [from, to] : changes) text = replaceLine(text, from, to);
