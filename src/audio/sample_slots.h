@@ -35,6 +35,10 @@ inline constexpr int kMenuSoundSlots = 10;
 inline constexpr int kHighChartSlotBase = 589;  // where chart numbers 576 and up live
 inline constexpr int kSampleSlotCount = kHighChartSlotBase + (kChartSampleNumbers - kLowChartSlots);
 
+// Every slot below this may hold a chart sample (the menu slots lie among
+// them): the bound for loops over all chart samples by slot.
+inline constexpr int kChartSampleSlots = kSampleSlotCount;
+
 // The slot of chart sample `number`, or -1 for a number no chart can give.
 constexpr int chartSampleSlot(int number) {
     if (number < 0 || number >= kChartSampleNumbers) return -1;
