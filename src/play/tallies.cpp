@@ -64,23 +64,33 @@ void chargeMiss(PlayContext& ctx) {
     bounceGaugeBar(play, Miss);
 }
 
+void countJudgement(PlayContext& ctx, JudgementCode code) {
+    Play& play = ctx.play;
+    showJudgement(play, code);
+    play.combo = nextCombo(play.combo, code, ctx.config.combo);
+    switch (code) {
+        case Cool: ++play.coolCount; break;
+        case Great: ++play.greatCount; break;
+        case Good: ++play.goodCount; break;
+        default: ++play.breakCount; break;
+    }
+    play.missFlag = code == Break;
+}
+
 void applyJudgement(PlayContext& ctx, JudgementCode code) {
     if (code == Miss) {
         chargeMiss(ctx);
         return;
     }
     Play& play = ctx.play;
+    countJudgement(ctx, code);
     const float gain = ctx.chart.gaugeGain;
-    const float loss = ctx.chart.gaugeLoss * lossFactor(ctx.config);
-    showJudgement(play, code);
-    play.combo = nextCombo(play.combo, code, ctx.config.combo);
     switch (code) {
-        case Cool: changeGauge(play, gain); ++play.coolCount; break;
-        case Great: changeGauge(play, 0.6f * gain); ++play.greatCount; break;
-        case Good: changeGauge(play, 0.2f * gain); ++play.goodCount; break;
-        default: changeGauge(play, -0.5f * loss); ++play.breakCount; break;
+        case Cool: changeGauge(play, gain); break;
+        case Great: changeGauge(play, 0.6f * gain); break;
+        case Good: changeGauge(play, 0.2f * gain); break;
+        default: changeGauge(play, -0.5f * ctx.chart.gaugeLoss * lossFactor(ctx.config)); break;
     }
-    play.missFlag = code == Break;
     bounceGaugeBar(play, code);
 }
 

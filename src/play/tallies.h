@@ -16,6 +16,10 @@ std::int32_t computeScore(const Play& play, std::int32_t noteCount);
 // later course stage, eternal play).
 float startingGauge(const Play& play, const PlayConfig& config, bool continueStage);
 
+// Shows a judgement and counts it into the combo, the counts and the miss
+// flag (COOL to BREAK), without touching the gauge.
+void countJudgement(PlayContext& ctx, JudgementCode code);
+
 // Applies a judged press (COOL to BREAK; MISS charges like chargeMiss
 // without touching the combo).
 void applyJudgement(PlayContext& ctx, JudgementCode code);
