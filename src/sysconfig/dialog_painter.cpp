@@ -6,7 +6,6 @@ namespace kv::sysconfig {
 
 namespace {
 
-constexpr Pixel kDesktop = rgb(58, 110, 165);
 constexpr Pixel kFace = rgb(212, 208, 200);
 constexpr Pixel kHighlight = rgb(255, 255, 255);
 constexpr Pixel kShadow = rgb(128, 128, 128);
@@ -15,20 +14,14 @@ constexpr Pixel kFieldColour = rgb(255, 255, 255);
 constexpr Pixel kTextColour = rgb(0, 0, 0);
 constexpr Pixel kSelection = rgb(10, 36, 106);
 constexpr Pixel kSelectedText = rgb(255, 255, 255);
-constexpr Pixel kCaptionStart = rgb(10, 36, 106);
-constexpr Pixel kCaptionEnd = rgb(166, 202, 240);
 
 constexpr int kBoxSize = 13;   // check box square and radio circle
 constexpr int kLabelGap = 4;   // between the box and its label
 
 struct Painter {
     Surface& picture;
-    int originX, originY;
     const DialogFont& font;
 
-    Rect place(const Rect& box) const {
-        return {box.left + originX, box.top + originY, box.right + originX, box.bottom + originY};
-    }
     void fill(const Rect& area, Pixel colour) const { fillRect(picture, &area, colour); }
     void dot(int x, int y, Pixel colour) const {
         if (x >= 0 && y >= 0 && x < picture.width && y < picture.height) picture.row(y)[x] = colour;
@@ -71,7 +64,7 @@ struct Painter {
     }
 
     void checkBox(const Control& control, bool focused) const {
-        const Rect box = place(control.box);
+        const Rect box = control.box;
         const int top = box.top + (box.height() - kBoxSize) / 2;
         const Rect square{box.left, top, box.left + kBoxSize, top + kBoxSize};
         sunken(square);
@@ -87,7 +80,7 @@ struct Painter {
     }
 
     void radioButton(const Control& control, bool focused) const {
-        const Rect box = place(control.box);
+        const Rect box = control.box;
         const int top = box.top + (box.height() - kBoxSize) / 2;
         // Rings by distance from the centre: shadowed on the upper left half,
         // lit on the lower right, a white well and the dot when checked.
@@ -109,7 +102,7 @@ struct Painter {
     }
 
     void pushButton(const Control& control, bool focused) const {
-        Rect box = place(control.box);
+        Rect box = control.box;
         fill(box, kFace);
         if (focused) {
             // The button Enter would press wears a black outline.
@@ -125,7 +118,7 @@ struct Painter {
     // The text is drawn into a scratch picture of the text area, so that
     // scrolled-away characters are cut off at the field's edges.
     void edit(const Control& control, bool focused) const {
-        const Rect box = place(control.box);
+        const Rect box = control.box;
         fill(box, kFieldColour);
         if (control.border) sunken(box);
         const Rect area = editTextArea(control);
@@ -154,13 +147,12 @@ struct Painter {
             const Rect caret{caretX, std::max(0, y), caretX + 1, std::min(field.height, y + font.lineHeight)};
             fillRect(field, &caret, kTextColour);
         }
-        const Rect placed = place(area);
-        blitSurface(field, nullptr, picture, placed.left, placed.top, false);
+        blitSurface(field, nullptr, picture, area.left, area.top, false);
     }
 
     // Static text wraps at blanks to the width of its box.
     void staticText(const Control& control) const {
-        const Rect box = place(control.box);
+        const Rect box = control.box;
         int y = box.top;
         std::string_view rest = control.label;
         while (!rest.empty() && y < box.bottom) {
@@ -175,32 +167,13 @@ struct Painter {
             y += font.lineHeight;
         }
     }
-
-    void frame(const Rect& client, std::string_view caption) const {
-        const Rect outer{client.left - kFrameWidth, client.top - kCaptionHeight - kFrameWidth,
-                         client.right + kFrameWidth, client.bottom + kFrameWidth};
-        fill(outer, kFace);
-        bevel(outer, kFace, kDarkShadow, kHighlight, kShadow);
-        const Rect bar{client.left, outer.top + kFrameWidth, client.right, client.top - 1};
-        for (int x = bar.left; x < bar.right; ++x) {
-            const int step = (x - bar.left) * 255 / std::max(1, bar.width() - 1);
-            auto channel = [&](int shift) {
-                const int from = kCaptionStart >> shift & 255, to = kCaptionEnd >> shift & 255;
-                return from + (to - from) * step / 255;
-            };
-            fill({x, bar.top, x + 1, bar.bottom}, rgb(channel(16), channel(8), channel(0)));
-        }
-        font.draw(picture, bar.left + 4, bar.top + (bar.height() - font.lineHeight) / 2, caption, kHighlight);
-    }
 };
 
 }  // namespace
 
-void paintDialog(Surface& picture, int originX, int originY, int width, int height, std::string_view caption,
-                 const Dialog& dialog, const DialogFont& font) {
-    fillRect(picture, nullptr, kDesktop);
-    const Painter painter{picture, originX, originY, font};
-    painter.frame({originX, originY, originX + width, originY + height}, caption);
+void paintDialog(Surface& picture, const Dialog& dialog, const DialogFont& font) {
+    fillRect(picture, nullptr, kFace);
+    const Painter painter{picture, font};
     const auto& controls = dialog.controls();
     for (int index = 0; index < int(controls.size()); ++index) {
         const Control& control = controls[index];

@@ -13,6 +13,7 @@
 #include "platform/script_runner.h"
 #include "platform/window.h"
 #include "settings/settings_file.h"
+#include "sysconfig/config_dialog.h"
 #include "sysconfig/config_file.h"
 #include "sysconfig/dialog_font.h"
 #include "sysconfig/keyboard_feed.h"
@@ -22,12 +23,17 @@ namespace kv::sysconfig {
 
 namespace {
 
+// About 60 frames a second, as for the game in a window; a dialog has no
+// reason to redraw faster.
+constexpr platform::Micros kFrameMicros = 16'000;
+
 struct Session {
     Settings settings;  // as read; the dialog's values go into a copy on Save
     std::string file;
     DialogFont font = systemDialogFont();
     Dialog dialog = makeConfigDialog(font.measure);
     KeyboardFeed keyboard;
+    Surface picture{kDialogWidth, kDialogHeight};
 };
 
 // The id of the push button the user activated this frame, else 0.
@@ -35,7 +41,7 @@ int takeInput(Session& session) {
     int activated = session.keyboard.feed(platform::keyTable(), platform::clock().nowMs(), session.dialog);
     platform::MouseClick click;
     while (activated == 0 && platform::takeMouseClick(click))
-        activated = session.dialog.click(click.x - kDialogLeft, click.y - kDialogTop);
+        activated = session.dialog.click(click.x, click.y);
     return activated;
 }
 
@@ -57,9 +63,10 @@ void runDialog(Session& session) {
         const bool closed = platform::pumpEvents().quit;
         const int button = takeInput(session);
         if (button == kCancelButton || (button == kSaveButton && save(session)) || closed) return;
-        paintDialog(display.back, kDialogLeft, kDialogTop, kDialogWidth, kDialogHeight, kCaption, session.dialog,
-                    session.font);
-        present();
+        paintDialog(session.picture, session.dialog, session.font);
+        const platform::Micros began = platform::clock().nowMicros();
+        platform::presentFrame(session.picture);
+        platform::clock().waitUntil(began + kFrameMicros);
     }
 }
 
@@ -75,7 +82,8 @@ int runSysconfig(const SysconfigOptions& options) {
             return 2;
         }
     }
-    if (!platform::startPlatform(options.headless) || !platform::openWindow() || !createDisplay(true)) {
+    if (!platform::startPlatform(options.headless) || !platform::openWindow() ||
+        !platform::openPresentation(true, kCaption, kDialogWidth, kDialogHeight)) {
         platform::showMessage("The settings window could not be opened.");
         platform::stopPlatform();
         return 1;
@@ -89,7 +97,6 @@ int runSysconfig(const SysconfigOptions& options) {
         showSettings(session.settings, session.dialog);
         runDialog(session);
     }
-    releaseDisplay();
     platform::stopPlatform();
     return 0;
 }

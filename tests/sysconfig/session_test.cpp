@@ -5,18 +5,19 @@
 #include <fstream>
 
 #include "config_folder.h"
+#include "sysconfig/config_dialog.h"
 #include "sysconfig/sysconfig_app.h"
 
 namespace kv::sysconfig {
 namespace {
 
-// A click near a control's left edge, in picture coordinates, then a pause
-// so that the next command lands on a later frame.
+// A click near a control's left edge, then a pause so that the next command
+// lands on a later frame.
 std::string clickOn(int id) {
     const Dialog layout = makeConfigDialog([](std::string_view) { return 0; });
     const Rect box = layout.control(id).box;
-    return "click " + std::to_string(kDialogLeft + box.left + 6) + " " +
-           std::to_string(kDialogTop + box.top + box.height() / 2) + "\nwait 40\n";
+    return "click " + std::to_string(box.left + 6) + " " + std::to_string(box.top + box.height() / 2) +
+           "\nwait 40\n";
 }
 
 const std::string kSave = clickOn(kSaveButton);
