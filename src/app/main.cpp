@@ -1,2 +1,9 @@
-// Placeholder entry point until the shell lands; replaced by the shell's own.
-int main() { return 0; }
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return kv::runCommand(kv::parseCommandLine(arguments));
+}
