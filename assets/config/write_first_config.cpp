@@ -1,0 +1,21 @@
+// Writes the program folder's first "KV2.CFG" through the game's own
+// writer, so the file is exactly what the game itself would save.
+#include <cstdio>
+#include <filesystem>
+
+#include "settings/settings_file.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kv_config_writer PROGRAM_FOLDER\n");
+        return 2;
+    }
+    const std::filesystem::path file = std::filesystem::path(argv[1]) / kv::kSettingsFileName;
+    if (std::filesystem::exists(file)) return 0;  // the player's own settings stay
+    kv::Settings settings;
+    settings.WINDOW = 1;   // a window, not the whole screen
+    settings.WAVQUAL = 1;  // 44.1 kHz output
+    if (kv::saveSettings(settings, file)) return 0;
+    std::fprintf(stderr, "kv_config_writer: cannot write %s\n", file.c_str());
+    return 1;
+}
