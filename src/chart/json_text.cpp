@@ -1,0 +1,33 @@
+#include "chart/json_text.h"
+
+#include <cstdio>
+
+#include "platform/font_encoding.h"
+
+namespace kv {
+
+std::string jsonString(std::string_view utf8) {
+    std::string out = "\"";
+    for (const char c : utf8) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string jsonChartText(std::string_view bytes) { return jsonString(platform::chartTextToUtf8(bytes)); }
+
+}  // namespace kv

@@ -1,0 +1,47 @@
+#include "select/library_listing.h"
+
+#include <cmath>
+#include <memory>
+
+#include "app/random.h"
+#include "app/shell.h"
+#include "chart/json_text.h"
+#include "settings/settings.h"
+
+namespace kv {
+
+void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std::string& folderName) {
+    for (int i = 0; i < library.visibleCount; ++i) {
+        const ChartEntry& e = library.charts[std::size_t(library.visible[std::size_t(i)])];
+        out << "{\"folder\":" << jsonChartText(folderName) << ",\"file\":" << jsonChartText(chartPath(e).string())
+            << ",\"title\":" << jsonChartText(e.title) << ",\"artist\":" << jsonChartText(e.artist)
+            << ",\"genre\":" << jsonChartText(e.genre) << ",\"level\":" << int(e.playLevel)
+            << ",\"rank\":" << int(e.judgeRank) << ",\"bpm\":" << std::fabs(e.bpm)
+            << ",\"tempoChanges\":" << (e.bpm < 0 ? "true" : "false") << ",\"keyType\":" << int(e.keyType)
+            << ",\"midi\":" << int(e.hasMidi) << ",\"bgmKeysounds\":" << int(e.bgmKeysounds)
+            << ",\"noteKeysounds\":" << int(e.noteKeysounds) << ",\"bgaKind\":" << int(e.bgaKind)
+            << ",\"replay\":" << int(e.hasReplay) << ",\"checksum\":" << int(e.checksum) << "}\n";
+    }
+}
+
+int printSongLibrary(std::ostream& out, const std::string& root, const std::vector<std::string>& extraRoots,
+                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random) {
+    auto library = std::make_unique<SongLibrary>();
+    if (!buildFolderList(*library, root, extraRoots)) return 1;
+    for (int folder = 0; folder < library->folders.size(); ++folder) {
+        loadFolder(*library, folder, rankingPlace, options, random);
+        writeVisibleCharts(out, *library, library->folders[folder].name);
+    }
+    return 0;
+}
+
+int scanCommand(const std::string& folder, std::ostream& out) {
+    const Settings& s = settings();
+    const ListOptions options{s.FILTER, s.FILTER2, s.SORT};
+    const RankingPlace place{s.RANKING, shell().programFolder};
+    const std::vector<std::string> noExtraRoots;
+    if (!folder.empty()) return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
+    return printSongLibrary(out, shell().programFolder, s.PATH, options, place, nextRandom);
+}
+
+}  // namespace kv

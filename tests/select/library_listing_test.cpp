@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../chart/chart_fixture.h"
+#include "select/library_listing.h"
+
+namespace kv::testing {
+namespace {
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+TEST(LibraryListing, OneJsonLinePerVisibleChartInListOrder) {
+    ScratchFolder folder;
+    folder.write("home/pack/b/two.bme", "#TITLE Zulu\n#PLAYLEVEL 9\n#BPM 90\n#00103:78\n#00118:01\n");
+    folder.write("home/pack/a/one.bms", "#TITLE \x93\xfa\x96\x7b \"q\"\n#ARTIST me\n#GENRE pop\n#BPM 150\n");
+    std::ostringstream out;
+    const std::string home = (folder.path() / "home").string();
+    ASSERT_EQ(printSongLibrary(out, home, {}, {0, 0, 1}, {}, [] { return 0; }), 0);
+
+    const auto lines = splitLines(out.str());
+    ASSERT_EQ(lines.size(), 2u);
+    ChartEntry scanned;
+    ASSERT_EQ(scanChartHeader(scanned, home + "/pack/b", "two.bme", {}), 1);
+    EXPECT_EQ(lines[0], "{\"folder\":\"PACK\",\"file\":\"" + home + "/pack/b/two.bme\",\"title\":\"Zulu\",\"artist\":\"\","
+                        "\"genre\":\"\",\"level\":9,\"rank\":2,\"bpm\":90,\"tempoChanges\":true,\"keyType\":1,\"midi\":0,"
+                        "\"bgmKeysounds\":0,\"noteKeysounds\":0,\"bgaKind\":0,\"replay\":0,\"checksum\":" +
+                            std::to_string(scanned.checksum) + "}");
+    // Titles are shown in UTF-8, quotes escaped.
+    EXPECT_NE(lines[1].find("\"title\":\"日本 \\\"q\\\"\""), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\"artist\":\"me\""), std::string::npos);
+    EXPECT_NE(lines[1].find("\"bpm\":150,\"tempoChanges\":false"), std::string::npos);
+}
+
+TEST(LibraryListing, NoSongFolderIsAFailure) {
+    ScratchFolder folder;
+    std::ostringstream out;
+    EXPECT_EQ(printSongLibrary(out, folder.path().string(), {}, {}, {}, [] { return 0; }), 1);
+    EXPECT_TRUE(out.str().empty());
+}
+
+}  // namespace
+}  // namespace kv::testing
