@@ -1,9 +1,24 @@
 #include "app/game_parts.h"
 
 #include "app/plain_title.h"
+#include "app/random.h"
+#include "app/shell.h"
 #include "app/wipe.h"
+#include "audio/headless_audio.h"
+#include "audio/sound_config.h"
+#include "audio/sound_engine.h"
+#include "select/library.h"
+#include "settings/settings.h"
 
 namespace kv {
+
+namespace {
+
+RankingPlace rankingPlace() { return {settings().RANKING, shell().programFolder}; }
+
+ListOptions listOptions() { return {settings().FILTER, settings().FILTER2, settings().SORT}; }
+
+}  // namespace
 
 SceneTable gameScenes() {
     SceneTable scenes;
@@ -12,6 +27,35 @@ SceneTable gameScenes() {
     return scenes;
 }
 
-Subsystems gameSubsystems() { return Subsystems{}; }
+Subsystems gameSubsystems() {
+    Subsystems parts;
+    parts.resetLibrary = [] {
+        SongLibrary& library = songLibrary();
+        library.currentFolder = kNoFolderOpen;
+        library.atFolderList = 1;
+    };
+    parts.scanLibrary = [] {
+        SongLibrary& library = songLibrary();
+        buildFolderList(library, shell().programFolder, settings().PATH);
+        return library.folders.size();
+    };
+    parts.scanSingleChart = [](const std::string& folder, const std::string& file) {
+        return loadSingleChart(songLibrary(), folder + "/" + file, shell().programFolder, rankingPlace()) == 1;
+    };
+    parts.enterOnlyFolder = [] {
+        SongLibrary& library = songLibrary();
+        library.currentFolder = 0;
+        library.atFolderList = 0;
+        loadFolder(library, 0, rankingPlace(), listOptions(), nextRandom);
+    };
+    parts.captureAudio = [](const std::string& wavPath) {
+        startHeadlessAudio(wavPath);
+        return true;
+    };
+    parts.initSound = [](int quality) { return initSound(quality) == 1; };
+    parts.shutdownSound = shutdownSound;
+    parts.loadMenuSounds = [] { loadSoundConfig(); };
+    return parts;
+}
 
 }  // namespace kv

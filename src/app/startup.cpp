@@ -68,8 +68,9 @@ void releaseDevices(const Subsystems& subsystems) {
 // failure's message box, or null.
 const char* createDevices(const Subsystems& subsystems, const LaunchOptions& options) {
     const Settings& s = settings();
-    if (subsystems.initSound && !subsystems.initSound(s.WAVQUAL)) return "DirectSound error!!";
+    // A capture is set up first: it decides what kind of output the sound opens.
     if (!options.audioOut.empty() && !subsystems.captureAudio(options.audioOut)) return "DirectSound error!!";
+    if (subsystems.initSound && !subsystems.initSound(s.WAVQUAL)) return "DirectSound error!!";
     if (!createDisplay(s.WINDOW != 0)) return "DirectX error!!";
     for (int slot = 0; slot < kFirstChartSlot; ++slot)
         if (!createSlot(slot, kScreenWidth, kScreenHeight, 0)) return "Offscr error!!";

@@ -23,7 +23,8 @@ struct Subsystems {
     // Opens the sound device at WAVQUAL's rate; false when it cannot.
     std::function<bool(int quality)> initSound;
     std::function<void()> shutdownSound;
-    // Headless runs: write everything the mixer plays to this WAV file.
+    // Headless runs: write everything the mixer plays to this WAV file
+    // (called before initSound).
     std::function<bool(const std::string& path)> captureAudio;
     std::function<void()> loadMenuSounds;
     // With one folder in the library, opens it at start.
