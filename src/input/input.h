@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "input/dik.h"
+#include "platform/joypads.h"
 
 namespace kv {
 
-constexpr int kMaxJoypads = 8;
-constexpr int kJoypadButtons = 32;
+constexpr int kMaxJoypads = platform::kMaxJoypads;
+constexpr int kJoypadButtons = platform::kJoypadButtons;
 
 struct Input {
     std::uint8_t keys[kKeyCount] = {};  // by DIK_ scan code, 0x80 = down
