@@ -4,6 +4,8 @@
 #include <iostream>
 
 #include "app/game_parts.h"
+#include "play/offline_render.h"
+#include "select/library_listing.h"
 #include "platform/window.h"
 
 namespace kv {
@@ -119,12 +121,17 @@ int runCommand(const CommandLine& line) {
         case Command::Help: std::cout << kUsage; return ExitOk;
         case Command::Version: std::cout << platform::kWindowTitle << "\n"; return ExitOk;
         case Command::Invalid: std::cerr << "game: " << line.error << "\n" << kUsage; return ExitUsage;
-        case Command::Render: return notAvailableYet("--render");
-        case Command::Info: return notAvailableYet("--info");
-        case Command::Scan: return notAvailableYet("--scan");
-        case Command::Play: break;
+        case Command::Play: return runGame(line.launch, gameScenes(), gameSubsystems());
+        default: break;
     }
-    return runGame(line.launch, gameScenes(), gameSubsystems());
+    // The tools read the program folder's settings like the game does.
+    if (!enterProgramFolder(line.launch.home)) return ExitStartFailed;
+    switch (line.command) {
+        case Command::Render: return renderChartToWav(line.chart, line.output);
+        case Command::Scan: return scanCommand(line.folder, std::cout);
+        case Command::Info: return notAvailableYet("--info");
+        default: return ExitUsage;
+    }
 }
 
 }  // namespace kv

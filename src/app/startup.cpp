@@ -88,13 +88,7 @@ int startAndRun(const LaunchOptions& options, const SceneTable& scenes, const Su
     state.singleSong = options.chart.empty() ? 0 : 1;
     call(subsystems.resetLibrary);
 
-    state.programFolder = withSlash(options.home.empty() ? platform::executableFolder()
-                                                         : std::filesystem::absolute(options.home).string());
-    if (!platform::changeDirectory(state.programFolder)) {
-        std::cerr << "game: cannot enter the program folder " << state.programFolder << "\n";
-        return ExitStartFailed;
-    }
-    loadSettings(settings());
+    if (!enterProgramFolder(options.home)) return ExitStartFailed;
     call(subsystems.loadOptionPresets);
     call(subsystems.readSkins);
     resetPacer(kStartPacerFps);
@@ -131,6 +125,18 @@ int startAndRun(const LaunchOptions& options, const SceneTable& scenes, const Su
 }
 
 }  // namespace
+
+bool enterProgramFolder(const std::string& home) {
+    Shell& state = shell();
+    state.programFolder =
+        withSlash(home.empty() ? platform::executableFolder() : std::filesystem::absolute(home).string());
+    if (!platform::changeDirectory(state.programFolder)) {
+        std::cerr << "game: cannot enter the program folder " << state.programFolder << "\n";
+        return false;
+    }
+    loadSettings(settings());
+    return true;
+}
 
 int runGame(const LaunchOptions& options, const SceneTable& scenes, const Subsystems& subsystems) {
     if (!options.audioOut.empty() && !subsystems.captureAudio) {

@@ -24,4 +24,9 @@ extern const char* const kNoChartMessage;
 
 int runGame(const LaunchOptions& options, const SceneTable& scenes, const Subsystems& subsystems);
 
+// Makes `home` (empty: the executable's folder) the program folder and the
+// current directory and reads its settings; the command-line tools work
+// from there too. False when the folder cannot be entered.
+bool enterProgramFolder(const std::string& home);
+
 }  // namespace kv
