@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/game_parts.h"
+#include "app/plain_title.h"
 #include "app/shell.h"
 #include "app/startup.h"
+#include "app/wipe.h"
 #include "gfx/display.h"
 #include "platform/events.h"
 #include "platform/frames.h"
@@ -15,6 +16,14 @@
 
 namespace kv {
 namespace {
+
+// The plain title and the real wipe: the shell on its own.
+SceneTable plainGame() {
+    SceneTable scenes;
+    scenes.titleScreen = plainTitleScreen;
+    scenes.wipeOut = wipeOut;
+    return scenes;
+}
 
 // Start-up and exit of whole headless runs in a temporary program folder.
 class GameRun : public ::testing::Test {
@@ -41,7 +50,7 @@ private:
 TEST_F(GameRun, NoChartsShowsTheMessageAndWritesNothing) {
     library.scanLibrary = [] { return 0; };
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(run(gameScenes()), ExitStartFailed);
+    EXPECT_EQ(run(plainGame()), ExitStartFailed);
     const std::string error = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(error.find("BMS data not found!!\nplease insert BMS in subdir of Kelvarin"), std::string::npos);
     EXPECT_LT(error.find("BMS 음악"), error.find("BMS data not found"));  // the Korean lines come first
@@ -66,7 +75,7 @@ TEST_F(GameRun, QuitMessageTakesTheCleanPathAndKeepsWhatThePlayerChanged) {
 TEST_F(GameRun, EscapeOnThePlainTitleLeavesThroughTheWipeOntoBlack) {
     home.write("script.txt", "wait 200\npress ESCAPE\nwait 3000\n");
     options.script = (home / "script.txt").string();
-    EXPECT_EQ(run(gameScenes()), ExitOk);
+    EXPECT_EQ(run(plainGame()), ExitOk);
     EXPECT_NE(home.read("KV2.CFG").find("- kelvarin][ beta ver. config file -\r\n"), std::string::npos);
     const Surface& last = platform::lastPresentedFrame();
     bool black = true;
@@ -78,7 +87,7 @@ TEST_F(GameRun, EscapeOnThePlainTitleLeavesThroughTheWipeOntoBlack) {
 TEST_F(GameRun, SettingsOfTheProgramFolderApplyAndAreWrittenBack) {
     home.write("KV2.CFG", "WINDOW 1\r\nSPEED 4\r\n");
     int speedSeen = -1;
-    SceneTable scenes = gameScenes();
+    SceneTable scenes = plainGame();
     scenes.titleScreen = [&] {
         speedSeen = settings().SPEED;
         return TitleExit;
