@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/game_parts.h"
+#include "chart/info_command.h"
 #include "play/offline_render.h"
 #include "select/library_listing.h"
 #include "platform/window.h"
@@ -129,7 +130,7 @@ int runCommand(const CommandLine& line) {
     switch (line.command) {
         case Command::Render: return renderChartToWav(line.chart, line.output);
         case Command::Scan: return scanCommand(line.folder, std::cout);
-        case Command::Info: return notAvailableYet("--info");
+        case Command::Info: return infoCommand(line.chart, std::cout);
         default: return ExitUsage;
     }
 }

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kMessageRowStep = 20;
 constexpr int kDefaultTempo = 130;
-constexpr int kChartSampleSlots = 576;  // the slots above belong to the menu sounds
 
 // Channels of the key lanes (11-19 and 21-29; 17 and 27 are not lanes).
 int laneOfChannel(int channel) {
@@ -111,7 +110,6 @@ void ChartReader::skipBlock(TextFile& file) {
 
 void ChartReader::loadSample(const char* index, const char* argument) {
     const int slot = parseBase36Pair(index);
-    if (slot >= kChartSampleSlots) return;
     const std::string name = restOf(argument);
     if (media_.loadSample(slot, name) != 0) {
         char message[kLineBufferSize + 64];

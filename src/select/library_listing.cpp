@@ -37,11 +37,12 @@ int printSongLibrary(std::ostream& out, const std::string& root, const std::vect
 
 int scanCommand(const std::string& folder, std::ostream& out) {
     const Settings& s = settings();
+    const std::string& home = shell().programFolder;
     const ListOptions options{s.FILTER, s.FILTER2, s.SORT};
-    const RankingPlace place{s.RANKING, shell().programFolder};
+    const RankingPlace place{s.RANKING, home};
     const std::vector<std::string> noExtraRoots;
     if (!folder.empty()) return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
-    return printSongLibrary(out, shell().programFolder, s.PATH, options, place, nextRandom);
+    return printSongLibrary(out, home, s.PATH, options, place, nextRandom);
 }
 
 }  // namespace kv

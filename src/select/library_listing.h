@@ -17,7 +17,7 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
 int printSongLibrary(std::ostream& out, const std::string& root, const std::vector<std::string>& extraRoots,
                      const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random);
 
-// The "--scan [FOLDER]" command with the game's settings; empty `folder`
+// The "--scan [FOLDER]" command with the game's settings; an empty `folder`
 // scans the program folder and the settings' PATH folders.
 int scanCommand(const std::string& folder, std::ostream& out);
 

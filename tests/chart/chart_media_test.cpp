@@ -11,7 +11,7 @@ TEST_F(ChartLoadTest, SamplesLoadIntoTheirBase36Slots) {
     ASSERT_EQ(load(lines({"#WAV01 kick.wav", "#wav0z Snare Drum.WAV ", "#WAVZZ high.wav", "#WAV nothing.wav",
                           "#WAV10"})),
               1);
-    EXPECT_EQ(media.samples, (Calls{{1, "kick.wav"}, {35, "Snare Drum.WAV "}, {36, ""}}));
+    EXPECT_EQ(media.samples, (Calls{{1, "kick.wav"}, {35, "Snare Drum.WAV "}, {1295, "high.wav"}, {36, ""}}));
     EXPECT_TRUE(screen.drawn.empty());
     EXPECT_EQ(screen.waits, 0);  // TITLESKIP 1 and nothing failed
 }
@@ -40,9 +40,9 @@ TEST_F(ChartLoadTest, CourseAndEternalPlayNeverWait) {
     EXPECT_EQ(screen.waits, 0);
 }
 
-TEST_F(ChartLoadTest, SampleNumbersOutsideTheChartSlotsAreNotLoaded) {
-    ASSERT_EQ(load(lines({"#WAVG0 menu.wav", "#WAVFZ chart.wav"})), 1);
-    EXPECT_EQ(media.samples, (Calls{{575, "chart.wav"}}));
+TEST_F(ChartLoadTest, EverySampleNumberIsHandedToTheSlots) {
+    ASSERT_EQ(load(lines({"#WAVG0 high.wav", "#WAVFZ low.wav"})), 1);
+    EXPECT_EQ(media.samples, (Calls{{576, "high.wav"}, {575, "low.wav"}}));
 }
 
 TEST_F(ChartLoadTest, BitmapsLoadIntoSlotsFourOnwards) {
