@@ -46,11 +46,6 @@ CommandLine invalid(std::string error) {
     return line;
 }
 
-int notAvailableYet(const char* option) {
-    std::cerr << "game: " << option << " is not available yet in this build\n";
-    return ExitUsage;
-}
-
 }  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
