@@ -23,8 +23,8 @@ bool displayAvailable() {
 
 void showMessage(std::string_view text) {
     const std::string message(text);
-    // The original boxes carry no caption of their own: the system's
-    // default one is "Error".
+    // Our boxes give no caption of their own, so they read "Error" like a
+    // plain system box.
     if (displayAvailable() && SDL_ShowSimpleMessageBox(0, "Error", message.c_str(), nullptr) == 0) return;
     std::fprintf(stderr, "%s\n", message.c_str());
 }
