@@ -1,12 +1,14 @@
 #include "app/game_parts.h"
 
-#include "app/plain_title.h"
 #include "app/random.h"
 #include "app/shell.h"
+#include "app/title_screen.h"
 #include "app/wipe.h"
 #include "audio/headless_audio.h"
 #include "audio/sound_config.h"
 #include "audio/sound_engine.h"
+#include "gfx/plugins.h"
+#include "gfx/skin.h"
 #include "select/library.h"
 #include "settings/settings.h"
 
@@ -22,7 +24,7 @@ ListOptions listOptions() { return {settings().FILTER, settings().FILTER2, setti
 
 SceneTable gameScenes() {
     SceneTable scenes;
-    scenes.titleScreen = plainTitleScreen;
+    scenes.titleScreen = titleScreen;
     scenes.wipeOut = wipeOut;
     return scenes;
 }
@@ -55,6 +57,12 @@ Subsystems gameSubsystems() {
     parts.initSound = [](int quality) { return initSound(quality) == 1; };
     parts.shutdownSound = shutdownSound;
     parts.loadMenuSounds = [] { loadSoundConfig(); };
+    parts.readSkins = [] {
+        listSkins();
+        settings().SKIN = std::int8_t(validSkinIndex(settings().SKIN));
+        readSkin(skinList.names[settings().SKIN]);
+    };
+    parts.loadPlugins = [] { loadPlugins("."); };
     return parts;
 }
 
