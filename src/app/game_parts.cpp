@@ -7,6 +7,7 @@
 #include "audio/headless_audio.h"
 #include "audio/sound_config.h"
 #include "audio/sound_engine.h"
+#include "chart/game_chart_load.h"
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
 #include "select/library.h"
@@ -26,6 +27,7 @@ SceneTable gameScenes() {
     SceneTable scenes;
     scenes.titleScreen = titleScreen;
     scenes.wipeOut = wipeOut;
+    scenes.loadChart = loadGameChart;
     return scenes;
 }
 
