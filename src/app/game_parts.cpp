@@ -11,6 +11,7 @@
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
 #include "select/library.h"
+#include "select/select_screen_run.h"
 #include "settings/settings.h"
 
 namespace kv {
@@ -28,6 +29,8 @@ SceneTable gameScenes() {
     scenes.titleScreen = titleScreen;
     scenes.wipeOut = wipeOut;
     scenes.loadChart = loadGameChart;
+    scenes.runSelectScreen = runSelectScreen;
+    scenes.chosenEntry = chosenChartEntry;
     return scenes;
 }
 

@@ -140,7 +140,6 @@ bool cursorKey(SelectContext& context, SelectVisit& visit, const std::uint8_t* k
     int& cursor = cursorOf(context, kind);
     cursor = movedCursor(cursor, pressed->move, std::max(lastLineOf(context, visit, kind), 0));
     context.playSound(kSlotSelectCursor);
-    visit.keyLatch = true;
     visit.lastRepeat = nowMs;
     if (kind == ListKind::Charts) showChartRanking(context, cursor);
     return true;
@@ -156,7 +155,6 @@ bool optionKey(SelectContext& context, SelectVisit& visit, const std::uint8_t* k
             if (!visit.keyLatch) {
                 context.playSound(kSlotSelectMode);
                 stepOptionLine(panel, context.settings, line, back);
-                visit.keyLatch = true;
             }
             return true;
         }
@@ -166,7 +164,6 @@ bool optionKey(SelectContext& context, SelectVisit& visit, const std::uint8_t* k
         if (!visit.keyLatch) {
             context.playSound(kSlotSelectMode);
             switchOptionPage(panel, context.settings, page);
-            visit.keyLatch = true;
         }
         return true;
     }
@@ -185,7 +182,6 @@ bool optionKey(SelectContext& context, SelectVisit& visit, const std::uint8_t* k
             }
             visit.messageText = presetMessage(slot, back);
             visit.messageFrames = kMessageFrames;
-            visit.keyLatch = true;
         }
         return true;
     }
@@ -248,7 +244,8 @@ SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode, int 
 }
 
 void selectStep(SelectContext& context, SelectVisit& visit, const std::uint8_t* keys, int nowMs) {
-    if (!handleKeys(context, visit, keys, nowMs)) visit.keyLatch = false;
+    // Any handled key held latches, so a held key acts once (arrows repeat).
+    visit.keyLatch = handleKeys(context, visit, keys, nowMs);
     keepVisible(context, visit);
 }
 

@@ -77,7 +77,8 @@ TEST_F(SelectFixture, DecidingAFolderOpensItsChartList) {
     addFolders({"ZED", "ALPHA"});
     SelectVisit visit = openSelectVisit(context, SelectCharts, 0, 3);
     EXPECT_EQ(visit.folderOrder, (std::vector<int>{1, 0}));
-    press(visit, DIK_RETURN);
+    hold(visit, DIK_RETURN);
+    hold(visit, DIK_RETURN);  // still held: the chart list must not decide too
     EXPECT_EQ(opened, 1);  // "ALPHA" comes first in the list
     EXPECT_EQ(library->currentFolder, 1);
     EXPECT_EQ(library->atFolderList, 0);

@@ -1,0 +1,90 @@
+#include "select/select_screen_run.h"
+
+#include "app/clock_counters.h"
+#include "app/message_pump.h"
+#include "app/random.h"
+#include "app/shell.h"
+#include "app/wipe.h"
+#include "audio/sound_engine.h"
+#include "gfx/display.h"
+#include "gfx/picture_loading.h"
+#include "gfx/skin.h"
+#include "input/input.h"
+#include "platform/files.h"
+#include "results/ranking_file.h"
+#include "select/select_screen_draw.h"
+
+namespace kv {
+
+namespace {
+
+constexpr double kStepMs = 12.0;
+constexpr int kGrabSlot = 3;  // the picture the next transition starts from
+constexpr int kStayOnScreen = -2;
+
+void loadSelectPictures() {
+    platform::changeDirectory(shell().programFolder);
+    loadPicture(0, skin.SELECT);
+    loadPicture(1, skin.FONT);
+    loadPicture(2, skin.FONT2);
+}
+
+// Ends the visit: the result runSelectScreen returns, or kStayOnScreen after "NO MUSIC".
+int leave(SelectContext& context, SelectVisit& visit) {
+    stopSample(kSlotSelectMusic);
+    grabScreen(0, 0, nullptr, kGrabSlot);
+    storePage(context.panel, context.settings, context.panel.page);
+    if (visit.mode == SelectCourse) {
+        wipeOut();
+        return visit.exitCode == SelectBack ? -1 : context.cursors.courseCursor;
+    }
+    if (visit.exitCode == SelectBack) return SelectBack;
+    if (visit.mode != SelectFolderOnly && !chooseChart(context, visit)) return kStayOnScreen;
+    wipeOut();
+    return SelectDecided;
+}
+
+}  // namespace
+
+int runSelectScreen(int mode, const std::string& title, int banner) {
+    Ranking ranking;
+    SelectContext context{songLibrary(), settings(), optionPanel(), optionPresets(), selectCursors(),
+                          [](int folder) {
+                              const Settings& s = settings();
+                              loadFolder(songLibrary(), folder, {s.RANKING, shell().programFolder},
+                                         {s.FILTER, s.FILTER2, s.SORT}, nextRandom);
+                          },
+                          [&ranking](const ChartEntry& entry) { ranking = loadRankingForDisplay(entry); },
+                          [](int slot) { playSample(slot); },
+                          nextRandom};
+    MsCounter& menuMs = clockCounters().menuMs;
+    menuMs.set(0);
+    SelectVisit visit = openSelectVisit(context, mode, shell().playMode, 3);
+    loadSelectPictures();
+    playSample(kSlotSelectMusic);
+    int stepClockMs = 0;  // the key repeat counts in logic steps, not frames
+    for (;;) {
+        while (visit.exitCode == SelectRunning && menuMs.value() > kStepMs) {
+            menuMs.take(kStepMs);
+            if (!pumpMessages()) return 0;
+            readKeyboard();
+            stepClockMs += int(kStepMs);
+            selectStep(context, visit, input.keys, stepClockMs);
+        }
+        drawSelectFrame(context, visit, ranking, title, banner);
+        present();
+        if (visit.exitCode != SelectRunning) {
+            const int result = leave(context, visit);
+            if (result != kStayOnScreen) return result;
+            playSample(kSlotSelectMusic);
+        }
+        if (!isSamplePlaying(kSlotSelectMusic)) playSample(kSlotSelectMusic);
+    }
+}
+
+ChartEntry chosenChartEntry() {
+    const int chart = selectCursors().chosenChart;
+    return chart >= 0 && chart <= kMaxCharts ? songLibrary().charts[std::size_t(chart)] : ChartEntry{};
+}
+
+}  // namespace kv
