@@ -12,6 +12,7 @@
 #include "gfx/system_text.h"
 #include "results/ranking_file.h"
 #include "select/list_cursor.h"
+#include "select/select_screen_option_labels.h"
 
 namespace kv {
 
@@ -98,8 +99,10 @@ void drawFolderList(const SelectContext& context, const SelectVisit& visit) {
     }
 }
 
-void drawOptionPanel(const OptionPanel& panel) {
+void drawOptionPanel(const OptionPanel& panel, int playMode) {
     drawLargeText(29, 212, kOptionPageTable[std::size_t(panel.page)].title, 0);
+    for (int line = 0; line < shownLineCount(panel.page, playMode); ++line)
+        drawLargeText(17, 244 + 16 * line, optionLineLabel(panel.page, line, panel.values[std::size_t(line)]), 0);
     for (int page = 0; page < 4; ++page)
         drawCell(17 + 79 * page, 448, cell(1 + 73 * page, page == panel.page ? 164 : 189, 72, 24));
 }
@@ -168,7 +171,7 @@ void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ran
         if (visit.mode == SelectCharts && banner != 2) drawRankingBox(ranking);
     }
     else if (visit.mode != SelectCourse) drawFolderList(context, visit);
-    if (optionsShown(visit)) drawOptionPanel(context.panel);
+    if (optionsShown(visit)) drawOptionPanel(context.panel, visit.playMode);
     if (!context.library.atFolderList) drawListSettings(context.settings);
     if (visit.messageFrames > 0) {
         drawSmallText(20, 438, visit.messageText, false);
