@@ -5,25 +5,21 @@
 #include <cstring>
 #include <vector>
 
-#include "gfx/blit.h"
 #include "gfx/display.h"
 #include "gfx/sheet_text.h"
 #include "gfx/skin.h"
 #include "gfx/system_text.h"
 #include "results/ranking_file.h"
 #include "select/list_cursor.h"
+#include "select/select_screen_cells.h"
+#include "select/select_screen_icons.h"
 #include "select/select_screen_option_labels.h"
 
 namespace kv {
 
 namespace {
 
-constexpr int kMenuSheet = 2;
 constexpr int kListX = 432, kListTitleX = 480, kListTitleWidth = 144, kHeaderWidth = 40;
-
-constexpr Rect cell(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
-
-void drawCell(int x, int y, const Rect& source) { drawSpriteKeyed(x, y, &source, kMenuSheet); }
 
 std::string format(const char* pattern, int value) {
     char text[64];
@@ -38,7 +34,7 @@ void drawShadowed(int x, int y, int shadowX, int shadowY, int width, const std::
     drawTextSqueezed(x, y, width, text, height, colour, font, 0, -1);
 }
 
-void drawCursorBar(int cursor, int top) { drawCell(kListX, (cursor - top) * 12 + 40, cell(1, 214, 192, 14)); }
+void drawCursorBar(int cursor, int top) { drawMenuCell(kListX, (cursor - top) * 12 + 40, menuCell(1, 214, 192, 14)); }
 
 std::string headerColumn(const ChartEntry& entry, int header) {
     switch (header) {
@@ -63,6 +59,7 @@ void drawChartList(const SelectContext& context, const SelectVisit& visit) {
     drawShadowed(130, 56, 132, 58, 245, chosen.genre, 24, skin.FONTCOLOR, settings.LFONT);
     drawShadowed(130, 79, 134, 83, 275, chosen.title, 64, skin.FONTCOLOR, settings.LFONT);
     drawShadowed(188, 149, 190, 151, 210, chosen.artist, 24, skin.FONTCOLOR, settings.LFONT);
+    drawChartIcons(chosen);
     const std::string folderName =
         library.currentFolder >= 0 && library.currentFolder < library.folders.size()
             ? library.folders[library.currentFolder].name : "";
@@ -104,7 +101,7 @@ void drawOptionPanel(const OptionPanel& panel, int playMode) {
     for (int line = 0; line < shownLineCount(panel.page, playMode); ++line)
         drawLargeText(17, 244 + 16 * line, optionLineLabel(panel.page, line, panel.values[std::size_t(line)]), 0);
     for (int page = 0; page < 4; ++page)
-        drawCell(17 + 79 * page, 448, cell(1 + 73 * page, page == panel.page ? 164 : 189, 72, 24));
+        drawMenuCell(17 + 79 * page, 448, menuCell(1 + 73 * page, page == panel.page ? 164 : 189, 72, 24));
 }
 
 void drawListSettings(const Settings& settings) {
@@ -163,8 +160,8 @@ void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ran
                      const std::string& title, int banner) {
     static constexpr int kBannerX[] = {1, 1, 217, 217, 217}, kBannerY[] = {255, 296, 214, 255, 296};
     drawSprite(0, 0, nullptr, 0);
-    if (banner >= 0 && banner < 5) drawCell(0, 0, cell(kBannerX[banner], kBannerY[banner], 215, 40));
-    drawCell(208, 328, cell(293, context.panel.unrankedMarker ? 189 : 164, 216, 24));
+    if (banner >= 0 && banner < 5) drawMenuCell(0, 0, menuCell(kBannerX[banner], kBannerY[banner], 215, 40));
+    drawMenuCell(208, 328, menuCell(293, context.panel.unrankedMarker ? 189 : 164, 216, 24));
     drawLargeText(256, 24, title, 0);
     if (chartListShown(visit, context.library)) {
         drawChartList(context, visit);
