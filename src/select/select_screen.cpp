@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "results/ranking_file.h"
 #include "select/select_screen_draw.h"
+#include "select/stage_screen.h"
 
 namespace kv {
 
@@ -30,7 +31,7 @@ void loadSelectPictures() {
 }
 
 // Ends the visit: the result runSelectScreen returns, or kStayOnScreen after "NO MUSIC".
-int leave(SelectContext& context, SelectVisit& visit) {
+int leave(SelectContext& context, SelectVisit& visit, int banner) {
     stopSample(kSlotSelectMusic);
     grabScreen(0, 0, nullptr, kGrabSlot);
     storePage(context.panel, context.settings, context.panel.page);
@@ -39,9 +40,19 @@ int leave(SelectContext& context, SelectVisit& visit) {
         return visit.exitCode == SelectBack ? -1 : context.cursors.courseCursor;
     }
     if (visit.exitCode == SelectBack) return SelectBack;
-    if (visit.mode != SelectFolderOnly && !chooseChart(context, visit)) return kStayOnScreen;
-    wipeOut();
-    return SelectDecided;
+    if (visit.mode == SelectFolderOnly) {
+        wipeOut();
+        return SelectDecided;
+    }
+    if (!chooseChart(context, visit)) return kStayOnScreen;
+    const Shell& state = shell();
+    if (banner == 1 || state.puzzleMode != 0 || state.playMode == EternalPlayMode) {
+        wipeOut();
+        return SelectDecided;
+    }
+    const ChartEntry entry = chosenChartEntry();
+    const int shown = entry.stageFile.empty() ? showStageText(entry) : showStageImage(entry);
+    return shown ? SelectDecided : 0;
 }
 
 }  // namespace
@@ -74,7 +85,7 @@ int runSelectScreen(int mode, const std::string& title, int banner) {
         drawSelectFrame(context, visit, ranking, title, banner);
         present();
         if (visit.exitCode != SelectRunning) {
-            const int result = leave(context, visit);
+            const int result = leave(context, visit, banner);
             if (result != kStayOnScreen) return result;
             playSample(kSlotSelectMusic);
         }

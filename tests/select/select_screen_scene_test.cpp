@@ -2,9 +2,11 @@
 // default skin from the built program folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/shell.h"
+#include "gfx/bmp_file.h"
 #include "gfx/display.h"
 #include "gfx/skin.h"
 #include "input/input.h"
@@ -63,10 +65,34 @@ TEST_F(SelectScene, OpensTheFolderMovesAndBacksOut) {
     EXPECT_TRUE(std::filesystem::exists(shot));
 }
 
-TEST_F(SelectScene, DecidingAChartChoosesIt) {
-    session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 500\n");
+TEST_F(SelectScene, DecidingAChartChoosesItAndShowsTheStageText) {
+    session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 2000\n");
     EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 1);
     EXPECT_EQ(chosenChartEntry().title, songLibrary().charts[std::size_t(songLibrary().visible[0])].title);
+    // The stage text ends with the title band in place over the LOAD picture.
+    const Surface& frame = session.lastFrame();
+    int titlePixels = 0;
+    for (int y = 184; y < 256; ++y)
+        for (int x = 96; x < 544; ++x) titlePixels += frame.at(x, y) == skin.FONTCOLOR;
+    EXPECT_GT(titlePixels, 100);
+}
+
+TEST_F(SelectScene, AStagePictureIsRevealedWhole) {
+    Surface stage(640, 480);
+    std::fill(stage.pixels.begin(), stage.pixels.end(), rgb(10, 200, 30));
+    const auto bytes = writeBmp(stage);
+    folder.write("SONGS/first/stage.bmp", std::string(bytes.begin(), bytes.end()));
+    folder.write("SONGS/first/a.bms", chart("STAGED", 3) + "#STAGEFILE stage.bmp\r\n");
+    ASSERT_TRUE(buildFolderList(songLibrary(), shell().programFolder, {}));
+    session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 1500\n");
+    EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 1);
+    EXPECT_EQ(session.lastFrame().pixels, stage.pixels);
+}
+
+TEST_F(SelectScene, CourseStagePickersSkipTheStageScreen) {
+    session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 1000\n");
+    EXPECT_EQ(runSelectScreen(3, "SELECT STG.1", 1), 1);
+    EXPECT_EQ(session.lastFrame().pixels, std::vector<Pixel>(640 * 480, 0)) << "wiped to black";
 }
 
 TEST_F(SelectScene, QuitMessageReturnsAtOnce) {
