@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/shell.h"
 #include "gfx/display.h"
 #include "gfx/sheet_text.h"
 #include "gfx/skin.h"
@@ -154,6 +155,19 @@ void drawRankingBox(const Ranking& ranking) {
     }
 }
 
+// The letters earned on the chart, mission by mission, row by row.
+void drawPuzzleBox(const Ranking& ranking) {
+    static constexpr const char* kLetters = "KELVARIN";
+    drawSmallText(216, 216, "       PUZZLE CLEAR      ", false);
+    drawSmallText(216, 232, "1", false);
+    drawSmallText(216, 257, "2", false);
+    drawSmallText(216, 282, "3", false);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 8; ++column)
+            if (ranking.puzzleLetters[std::size_t(row * 8 + column)])
+                drawLargeText(250 + 20 * column, 232 + 25 * row, std::string(1, kLetters[column]), 0);
+}
+
 }  // namespace
 
 void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ranking& ranking,
@@ -165,7 +179,8 @@ void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ran
     drawLargeText(256, 24, title, 0);
     if (chartListShown(visit, context.library)) {
         drawChartList(context, visit);
-        if (visit.mode == SelectCharts && banner != 2) drawRankingBox(ranking);
+        if (shell().puzzleMode == 1) drawPuzzleBox(ranking);
+        else if (visit.mode == SelectCharts) drawRankingBox(ranking);
     }
     else if (visit.mode != SelectCourse) drawFolderList(context, visit);
     if (optionsShown(visit)) drawOptionPanel(context.panel, visit.playMode);
