@@ -11,7 +11,7 @@
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
 #include "select/library.h"
-#include "select/select_screen_run.h"
+#include "select/select_screen_scenes.h"
 #include "settings/settings.h"
 
 namespace kv {
@@ -29,8 +29,7 @@ SceneTable gameScenes() {
     scenes.titleScreen = titleScreen;
     scenes.wipeOut = wipeOut;
     scenes.loadChart = loadGameChart;
-    scenes.runSelectScreen = runSelectScreen;
-    scenes.chosenEntry = chosenChartEntry;
+    addSelectScenes(scenes);
     return scenes;
 }
 

@@ -60,11 +60,7 @@ int leave(SelectContext& context, SelectVisit& visit, int banner) {
 int runSelectScreen(int mode, const std::string& title, int banner) {
     Ranking ranking;
     SelectContext context{songLibrary(), settings(), optionPanel(), optionPresets(), selectCursors(),
-                          [](int folder) {
-                              const Settings& s = settings();
-                              loadFolder(songLibrary(), folder, {s.RANKING, shell().programFolder},
-                                         {s.FILTER, s.FILTER2, s.SORT}, nextRandom);
-                          },
+                          openSongFolder,
                           [&ranking](const ChartEntry& entry) { ranking = loadRankingForDisplay(entry); },
                           [](int slot) { playSample(slot); },
                           nextRandom};
@@ -91,6 +87,13 @@ int runSelectScreen(int mode, const std::string& title, int banner) {
         }
         if (!isSamplePlaying(kSlotSelectMusic)) playSample(kSlotSelectMusic);
     }
+}
+
+void openSongFolder(int folder) {
+    const Settings& s = settings();
+    SongLibrary& library = songLibrary();
+    if (loadFolder(library, folder, {s.RANKING, shell().programFolder}, {s.FILTER, s.FILTER2, s.SORT}, nextRandom))
+        library.currentFolder = folder;
 }
 
 ChartEntry chosenChartEntry() {

@@ -11,6 +11,10 @@ namespace kv {
 // the course list (mode 1) the course line, or -1 on Escape.
 int runSelectScreen(int mode, const std::string& title, int banner);
 
+// Loads a song folder's charts with the game's list settings and makes it
+// the open one.
+void openSongFolder(int folder);
+
 // The chart the last visit chose.
 ChartEntry chosenChartEntry();
 
