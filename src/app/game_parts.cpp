@@ -10,6 +10,7 @@
 #include "chart/game_chart_load.h"
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
+#include "play/play_scene.h"
 #include "select/library.h"
 #include "select/select_screen_scenes.h"
 #include "settings/settings.h"
@@ -30,6 +31,7 @@ SceneTable gameScenes() {
     scenes.wipeOut = wipeOut;
     scenes.loadChart = loadGameChart;
     addSelectScenes(scenes);
+    scenes.playChart = playChart;
     return scenes;
 }
 

@@ -1,0 +1,72 @@
+#include "play/play_screen_bga.h"
+
+#include <algorithm>
+
+#include "gfx/blit.h"
+#include "gfx/display.h"
+#include "gfx/sprite_tables.h"
+#include "play/play_scene.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kBoardSlot = 2;
+constexpr int kFrameTopLeft = 68, kFrameBottomRight = 69;
+
+int pictureSlot(int picture) { return picture + kFirstChartSlot; }
+
+// One picture onto the composition: a #BGA definition copies its part of
+// the source bitmap to its place, a plain number the whole bitmap.
+void drawPicture(const Chart& chart, std::uint16_t picture, bool isDef, bool keyed) {
+    if (picture == kNoPicture || picture == kBlankPicture) return;
+    auto copy = keyed ? copySlotKeyed : copySlot;
+    if (!isDef) {
+        const Surface* bitmap = pictureSlot(picture) < kWorkSurfaceA ? slotSurface(pictureSlot(picture)) : nullptr;
+        if (!bitmap) return;
+        // A bitmap larger than the frame shows its top-left corner.
+        const Rect corner{0, 0, std::min(bitmap->width, kWorkSurfaceSize), std::min(bitmap->height, kWorkSurfaceSize)};
+        copy(0, 0, &corner, pictureSlot(picture), kWorkSurfaceA);
+        return;
+    }
+    if (picture >= chart.bgaDefs.size()) return;
+    const BgaDef& def = chart.bgaDefs[picture];
+    if (!def.defined || pictureSlot(def.source) >= kWorkSurfaceA) return;
+    const Rect part{def.x1, def.y1, def.x2, def.y2};
+    copy(def.dx, def.dy, &part, pictureSlot(def.source), kWorkSurfaceA);
+}
+
+}  // namespace
+
+void composePicture(Play& play, const Chart& chart, PlayScreenState& screen) {
+    // The poor picture shows for a while after a miss, then the flag ends.
+    if (play.missFlag && ++screen.missFrames > kPoorPictureFrames) {
+        play.missFlag = false;
+        screen.missFrames = 0;
+    }
+    const PictureState& shown = play.pictures;
+    const bool poor = play.missFlag && shown.shownPoor != kNoPicture;
+    const ComposedPicture wanted{poor ? shown.shownPoor : shown.shownBase, poor ? kNoPicture : shown.shownLayer,
+                                 poor};
+    if (screen.composed && wanted == screen.picture) return;
+    screen.picture = wanted;
+    screen.composed = true;
+
+    Surface* work = slotSurface(kWorkSurfaceA);
+    if (!work) return;
+    fillRect(*work, nullptr, 0);
+    drawPicture(chart, wanted.base, poor ? shown.shownPoorIsDef : shown.shownBaseIsDef, false);
+    if (!poor) drawPicture(chart, wanted.layer, shown.shownLayerIsDef, true);
+}
+
+void drawPictureFrame(const Chart& chart) {
+    const PictureFrame& frame = chart.frame;
+    if (frame.bgaFrameSize <= 0 || frame.bgaFrameX < 0 || frame.bgaFrameY < 0) return;
+    const int x = frame.bgaFrameX, y = frame.bgaFrameY, size = frame.bgaFrameSize;
+    stretchSprite(x, y, x + size, y + size, &frame.bgaSourceRect, kWorkSurfaceA);
+    if (frame.bgaFrameHidden) return;
+    drawSpriteKeyed(x - 10, y - 10, &boardTable[kFrameTopLeft], kBoardSlot);
+    drawSpriteKeyed(x + size - 52, y + size - 51, &boardTable[kFrameBottomRight], kBoardSlot);
+}
+
+}  // namespace kv

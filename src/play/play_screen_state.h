@@ -1,0 +1,35 @@
+#pragma once
+// What the play screen remembers between frames: eased score and gauge
+// figures, the blink phase, the picture frame's last composition, and the
+// few facts of the run the screen shows.
+#include <cstdint>
+#include <string>
+
+#include "play/play_config.h"
+#include "play/play_state.h"
+
+namespace kv {
+
+struct ComposedPicture {
+    std::uint16_t base = kNoPicture;
+    std::uint16_t layer = kNoPicture;
+    bool poor = false;
+    bool operator==(const ComposedPicture&) const = default;
+};
+
+struct PlayScreenState {
+    std::int32_t scoreShown = 0;
+    std::int32_t gaugeLevel = 0;  // 0-63
+    std::int32_t gaugeShown = 0;
+    std::int32_t blink = 0;       // 0-2
+    std::int32_t missFrames = 0;  // frames the poor picture has shown
+    bool composed = false;        // the work surface holds `picture`
+    ComposedPicture picture;
+    bool backgroundLoaded = false;
+    std::string statusLine;  // "PL.  1", "STG. 2", ...
+};
+
+// The animation ticks of one frame: 10 ms of the animation counter each.
+void animateFrame(Play& play, PlayScreenState& screen);
+
+}  // namespace kv
