@@ -5,13 +5,19 @@
 #include "app/title_screen.h"
 #include "app/wipe.h"
 #include "audio/headless_audio.h"
+#include "audio/midi_music.h"
+#include "audio/sample_slots.h"
 #include "audio/sound_config.h"
 #include "audio/sound_engine.h"
 #include "chart/game_chart_load.h"
+#include "gfx/display.h"
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
 #include "play/play_scene.h"
+#include "play/play_state.h"
+#include "results/result_scenes.h"
 #include "select/library.h"
+#include "select/select_screen.h"
 #include "select/select_screen_scenes.h"
 #include "settings/settings.h"
 
@@ -23,6 +29,37 @@ RankingPlace rankingPlace() { return {settings().RANKING, shell().programFolder}
 
 ListOptions listOptions() { return {settings().FILTER, settings().FILTER2, settings().SORT}; }
 
+constexpr int kFirstChartPictureSlot = 4;
+constexpr int kLastChartMediaSlot = 266;
+
+// The song table's record of the chart just played: its ranking block is
+// refreshed when a new ranking is stored.
+ChartEntry& playedEntry() {
+    static ChartEntry none;
+    const int chart = selectCursors().chosenChart;
+    return chart >= 0 && chart <= kMaxCharts ? songLibrary().charts[std::size_t(chart)] : none;
+}
+
+// What the driver needs between plays: the run's outcome and the chart's teardown.
+void addPlayChain(SceneTable& scenes) {
+    scenes.playFacts = [] {
+        const Play& play = thePlay;
+        return PlayFacts{play.endState, play.cleared, play.playCursor.measure, play.autoplayActive, play.replayActive, play.gauge};
+    };
+    scenes.setGauge = [](float gauge) { thePlay.gauge = gauge; };
+    scenes.chartLastMeasure = [] { return int(theChart.lastMeasure); };
+    scenes.stopChartSamples = [] {
+        for (int number = 0; number < kChartSampleNumbers; ++number) stopSample(chartSampleSlot(number));
+    };
+    scenes.stopMusic = [] { stopMidi(); };
+    scenes.closeMusic = [] { closeMidi(); };
+    scenes.releaseChartMedia = [] {
+        releaseSlots(kFirstChartPictureSlot, kLastChartMediaSlot);
+        releaseChartSamples();
+    };
+    registerResultScenes(scenes, {.playedEntry = playedEntry});
+}
+
 }  // namespace
 
 SceneTable gameScenes() {
@@ -32,6 +69,7 @@ SceneTable gameScenes() {
     scenes.loadChart = loadGameChart;
     addSelectScenes(scenes);
     scenes.playChart = playChart;
+    addPlayChain(scenes);
     return scenes;
 }
 
