@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "chart/chart_loader.h"
+#include "chart/chart_media.h"
 #include "chart/header_scan.h"
 
 namespace {
@@ -55,29 +56,13 @@ void BM_HeaderScanPerChart(benchmark::State& state) {
 }
 BENCHMARK(BM_HeaderScanPerChart);
 
-class NoMedia : public kv::ChartMedia {
-public:
-    int loadSample(int, const std::string&) override { return 0; }
-    void setSampleRate(int, double) override {}
-    int loadPicture(int, const std::string&) override { return 1; }
-    void pictureSize(int, int& w, int& h) const override { w = h = 256; }
-    void loadStagePicture(const std::string&) override {}
-    void openMidi(const std::string&) override {}
-};
-
-class NoScreen : public kv::LoadingScreen {
-public:
-    void drawLine(int, const std::string&) override {}
-    bool waitForKey() override { return true; }
-};
-
 void BM_FullLoadPerChart(benchmark::State& state) {
     const std::string folder = library().string();
     auto chart = std::make_unique<kv::Chart>();
     kv::Settings settings;
     const kv::LoadContext context{0, false, 0, [] { return 0; }};
-    NoMedia media;
-    NoScreen screen;
+    kv::NullChartMedia media;
+    kv::SilentLoadingScreen screen;
     kv::ChartEntry entry;
     entry.dirPath = folder;
     int i = 0;

@@ -31,4 +31,26 @@ public:
     virtual bool waitForKey() = 0;
 };
 
+// Every file "loads" and nothing is kept: for runs that only need the
+// chart's text, such as header checks, benchmarks and fuzzing.
+class NullChartMedia : public ChartMedia {
+public:
+    int loadSample(int, const std::string&) override { return 0; }
+    void setSampleRate(int, double) override {}
+    int loadPicture(int, const std::string&) override { return 1; }
+    void pictureSize(int, int& width, int& height) const override { width = height = kChartPictureEdge; }
+    void loadStagePicture(const std::string&) override {}
+    void openMidi(const std::string&) override {}
+
+private:
+    static constexpr int kChartPictureEdge = 256;  // a full-size BGA picture
+};
+
+// Nobody is watching: no lines, no key wait.
+class SilentLoadingScreen : public LoadingScreen {
+public:
+    void drawLine(int, const std::string&) override {}
+    bool waitForKey() override { return true; }
+};
+
 }  // namespace kv

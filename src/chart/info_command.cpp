@@ -45,13 +45,6 @@ public:
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
 };
 
-// Nobody is watching: no lines, no key wait.
-class SilentLoadingScreen : public LoadingScreen {
-public:
-    void drawLine(int, const std::string&) override {}
-    bool waitForKey() override { return true; }
-};
-
 }  // namespace
 
 int infoCommand(const std::string& chartFile, std::ostream& out) {

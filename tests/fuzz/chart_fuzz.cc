@@ -8,27 +8,8 @@
 #include <unistd.h>
 
 #include "chart/chart_loader.h"
+#include "chart/chart_media.h"
 #include "chart/header_scan.h"
-
-namespace {
-
-class NoMedia : public kv::ChartMedia {
-public:
-    int loadSample(int, const std::string&) override { return 0; }
-    void setSampleRate(int, double) override {}
-    int loadPicture(int, const std::string&) override { return 1; }
-    void pictureSize(int, int& w, int& h) const override { w = h = 256; }
-    void loadStagePicture(const std::string&) override {}
-    void openMidi(const std::string&) override {}
-};
-
-class NoScreen : public kv::LoadingScreen {
-public:
-    void drawLine(int, const std::string&) override {}
-    bool waitForKey() override { return true; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::filesystem::path folder = [] {
@@ -49,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto chart = std::make_unique<kv::Chart>();
     std::uint32_t state = 1;
     const kv::LoadContext context{0, false, 0, [&state] { return int((state = state * 214013u + 2531011u) >> 16 & 0x7FFF); }};
-    NoMedia media;
-    NoScreen screen;
+    kv::NullChartMedia media;
+    kv::SilentLoadingScreen screen;
     kv::loadChart(entry, *chart, settings, context, media, screen);
     return 0;
 }
