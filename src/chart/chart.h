@@ -7,6 +7,7 @@
 #include <string>
 
 #include "chart/fixed_list.h"
+#include "chart/lane_count.h"
 #include "gfx/surface.h"
 
 namespace kv {
@@ -53,7 +54,6 @@ struct BgaDef {
 };
 
 constexpr int kStandardMeasure = 288;
-constexpr int kLaneCount = 16;
 constexpr int kLaneCapacity = 2000;
 constexpr int kBgmCapacity = 8000;
 constexpr int kBgaBaseCapacity = 8000;

@@ -9,12 +9,11 @@
 #include <array>
 #include <cstdint>
 
+#include "chart/lane_count.h"
 #include "input/input.h"
 #include "settings/settings.h"
 
 namespace kv {
-
-constexpr int kLaneCount = 16;
 
 struct LaneBindings {
     std::array<std::int32_t, kBindingCount> keyCodes{};  // KEYCODE
