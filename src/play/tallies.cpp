@@ -24,11 +24,11 @@ std::int32_t nextCombo(std::int32_t combo, JudgementCode code, int option) {
 
 }  // namespace
 
-std::int32_t computeScore(const Play& play, std::int32_t noteCount) {
+std::int32_t scoreFromJudgements(std::int64_t cool, std::int64_t great, std::int64_t good, std::int64_t breaks,
+                                 std::int32_t noteCount) {
     if (noteCount <= 0) return 0;
     const std::int64_t n = noteCount;
-    return std::int32_t(std::int64_t(play.coolCount) * 200000 / n + std::int64_t(play.greatCount) * 100000 / n +
-                        std::int64_t(play.goodCount) * 50000 / n + std::int64_t(play.breakCount) * 25000 / n);
+    return std::int32_t(cool * 200000 / n + great * 100000 / n + good * 50000 / n + breaks * 25000 / n);
 }
 
 float startingGauge(const Play& play, const PlayConfig& config, bool continueStage) {

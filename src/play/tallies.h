@@ -9,8 +9,13 @@ namespace kv {
 constexpr std::int32_t kMaxScore = 200000;
 
 // Score from the counts: each judgement's share of 200000 over the note
-// count, divided separately (64-bit, so long charts cannot overflow).
-std::int32_t computeScore(const Play& play, std::int32_t noteCount);
+// count, divided separately (64-bit, so long charts cannot overflow). The
+// ranking checks stored runs against the same rule.
+std::int32_t scoreFromJudgements(std::int64_t cool, std::int64_t great, std::int64_t good, std::int64_t breaks,
+                                 std::int32_t noteCount);
+inline std::int32_t computeScore(const Play& play, std::int32_t noteCount) {
+    return scoreFromJudgements(play.coolCount, play.greatCount, play.goodCount, play.breakCount, noteCount);
+}
 
 // Gauge at the start of a run; continueStage keeps a SURVIVAL gauge (a
 // later course stage, eternal play).

@@ -1,5 +1,7 @@
 #include "results/ranking.h"
 
+#include "play/tallies.h"
+
 namespace kv {
 
 int rankingPlace(const Ranking& ranking, std::int32_t score) {
@@ -20,10 +22,7 @@ bool rulesAllowRanking(const RankingRules& rules, bool puzzle) {
 }
 
 std::int32_t scoreFromCounts(const RunTallies& run) {
-    if (run.noteCount <= 0) return 0;
-    const long long n = run.noteCount;
-    return static_cast<std::int32_t>(run.coolCount * 200000LL / n + run.greatCount * 100000LL / n +
-                                     run.goodCount * 50000LL / n + run.breakCount * 25000LL / n);
+    return scoreFromJudgements(run.coolCount, run.greatCount, run.goodCount, run.breakCount, run.noteCount);
 }
 
 bool runIsPlausible(const RunTallies& run) {
