@@ -1,9 +1,9 @@
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <cstdio>
 #include <system_error>
 
-namespace kv {
+namespace kv::platform {
 
 namespace {
 
@@ -41,4 +41,4 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const std:
     return false;
 }
 
-}  // namespace kv
+}  // namespace kv::platform

@@ -4,7 +4,8 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <system_error>
+
+#include "platform/atomic_file.h"
 
 namespace kv {
 namespace {
@@ -88,23 +89,7 @@ bool loadReplay(const std::filesystem::path& file, std::uint8_t chartChecksum, R
 
 bool saveReplay(const std::filesystem::path& file, std::uint8_t chartChecksum, const ReplayRecord& record,
                 std::uint8_t key) {
-    const std::vector<std::uint8_t> bytes = encodeReplay(record, chartChecksum, key);
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (!out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (!error) return true;
-    std::filesystem::remove(temporary, error);
-    return false;
+    return platform::writeFileAtomically(file, encodeReplay(record, chartChecksum, key));
 }
 
 }  // namespace kv

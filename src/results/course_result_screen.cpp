@@ -6,7 +6,7 @@
 #include "gfx/picture_loading.h"
 #include "gfx/sheet_text.h"
 #include "gfx/skin.h"
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "results/course_stages.h"
 #include "results/grade.h"
 #include "results/ranking_commit.h"
@@ -50,7 +50,7 @@ bool courseResultScreen(int course, const std::string& courseName, std::uint8_t 
                                              runEntry(t, totals.bonus, grade, stages.back().keyMode, options),
                                              totals.plausible, rankingRulesFrom(options), -1);
     // Hand-picked and random courses, and files that cannot be replaced, take no entry.
-    if (update.write && (!path || !canReplaceFile(*path))) update = {.ranking = stored};
+    if (update.write && (!path || !platform::canReplaceFile(*path))) update = {.ranking = stored};
 
     ResultFlow flow = startResultFlow(update.place >= 0, false, options.NAME);
     flow.allowsRestart = false;

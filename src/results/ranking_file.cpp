@@ -3,7 +3,7 @@
 #include <cctype>
 #include <fstream>
 
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace kv {
 
@@ -221,7 +221,7 @@ RankingBlock readRankingBlock(const std::filesystem::path& path) {
 }
 
 bool writeRankingBlock(const std::filesystem::path& path, const RankingBlock& block) {
-    return writeFileAtomically(path, block);
+    return platform::writeFileAtomically(path, block);
 }
 
 }  // namespace kv

@@ -12,7 +12,7 @@
 #include "gfx/skin.h"
 #include "play/play_state.h"
 #include "play/replay_file.h"
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "results/grade.h"
 #include "results/ranking_commit.h"
 #include "results/ranking_file.h"
@@ -69,7 +69,7 @@ int resultScreen(int purpose, int grade, ChartEntry& entry, int missionIndex) {
                                              runEntry(run, thePlay.bonusScore, grade, theChart.keyMode, options),
                                              runIsPlausible(run), rankingRulesFrom(options), missionIndex);
     // A ranking that cannot be stored is not offered.
-    if (update.write && (!path || !canReplaceFile(*path))) update = {.ranking = stored};
+    if (update.write && (!path || !platform::canReplaceFile(*path))) update = {.ranking = stored};
 
     const bool stages = purpose == PurposeCourseOrEternal;
     const bool offersReplay = options.REPLAY == 1 && thePlay.replayActive == 1;

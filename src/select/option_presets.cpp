@@ -3,7 +3,7 @@
 #include <fstream>
 #include <vector>
 
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "select/option_panel.h"
 
 namespace kv {
@@ -95,7 +95,7 @@ void loadPresetFile(OptionPresets& presets, const std::filesystem::path& path) {
 
 bool savePresetFile(const OptionPresets& presets, const std::filesystem::path& path) {
     const auto bytes = encodePresetFile(presets);
-    return writeFileAtomically(path, bytes);
+    return platform::writeFileAtomically(path, bytes);
 }
 
 }  // namespace kv

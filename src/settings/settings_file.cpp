@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <system_error>
 #include <variant>
 
 #include "chart/text.h"
+#include "platform/atomic_file.h"
 
 namespace kv {
 
@@ -179,20 +179,7 @@ int loadSettings(Settings& settings, const std::filesystem::path& file) {
 }
 
 int saveSettings(const Settings& settings, const std::filesystem::path& file) {
-    const std::string bytes = formatSettings(settings);
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (!out) return 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    const bool closed = std::fclose(out) == 0;
-    std::error_code error;
-    if (written && closed) std::filesystem::rename(temporary, file, error);
-    if (!written || !closed || error) {
-        std::filesystem::remove(temporary, error);
-        return 0;
-    }
-    return 1;
+    return platform::writeFileAtomically(file, std::string_view(formatSettings(settings))) ? 1 : 0;
 }
 
 }  // namespace kv

@@ -4,16 +4,16 @@
 
 #include <csignal>
 
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "support/temp_folder.h"
 
-namespace kv {
+namespace kv::platform {
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
     bool writeAtomically(const std::filesystem::path& path, const std::string& bytes) {
-        return writeFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        return writeFileAtomically(path, std::string_view(bytes));
     }
 
     test::TempFolder temp{"kv_atomic"};
@@ -73,4 +73,4 @@ TEST_F(AtomicFileTest, ProbingLeavesTheFolderAsItWas) {
 }
 
 }  // namespace
-}  // namespace kv
+}  // namespace kv::platform
