@@ -1,31 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "app/shell.h"
-#include "chart/chart.h"
-#include "gfx/display.h"
-#include "input/input.h"
-#include "play/play_state.h"
+#include "result_scene_fixture.h"
 #include "results/course_stages.h"
 #include "results/ranking_file.h"
 #include "results/result_scenes.h"
-#include "settings/settings.h"
-#include "support/headless_session.h"
-#include "support/temp_folder.h"
 
 namespace kv {
 namespace {
 
 // Five cleared stages recorded through the scene table, then the course
 // result screen as the course loop calls it.
-class CourseResultTest : public ::testing::Test {
+class CourseResultTest : public test::ResultSceneTest {
 protected:
+    CourseResultTest() : ResultSceneTest("kv_course_result") {}
+
     void SetUp() override {
-        ASSERT_EQ(createInput(), 1);
-        ASSERT_EQ(createKeyboard(), 1);
-        ASSERT_EQ(createSlot(0, 640, 480, 0), 1);
-        ASSERT_EQ(createSlot(1, 640, 480, 0), 1);
-        settings() = Settings{};
-        shell().programFolder = temp.path().string() + "/";
+        ASSERT_NO_FATAL_FAILURE(ResultSceneTest::SetUp());
         std::filesystem::create_directories(temp.path() / "course");
         ResultSceneSources sources;
         sources.courseRanking = [](int) { return CourseRankingKey{"HARD5", 0x44}; };
@@ -42,15 +32,10 @@ protected:
         }
     }
     void TearDown() override {
-        releaseInput();
-        thePlay = Play{};
-        theChart.noteCount = 0;
-        settings() = Settings{};
+        ResultSceneTest::TearDown();
         courseStageRecords() = {};
     }
 
-    test::HeadlessSession session;
-    test::TempFolder temp{"kv_course_result"};
     SceneTable scenes;
     int wipes = 0;
 };

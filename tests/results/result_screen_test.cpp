@@ -1,32 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "app/shell.h"
-#include "chart/chart.h"
-#include "gfx/display.h"
-#include "input/input.h"
-#include "play/play_state.h"
+#include "result_scene_fixture.h"
 #include "results/grade.h"
 #include "results/ranking_file.h"
 #include "results/result_screen.h"
-#include "settings/settings.h"
-#include "support/headless_session.h"
-#include "support/temp_folder.h"
 
 namespace kv {
 namespace {
 
 // A finished free-play run of a 100-note chart whose ranking file already
 // holds three scores; the screen is driven by a headless script.
-class ResultScreenTest : public ::testing::Test {
+class ResultScreenTest : public test::ResultSceneTest {
 protected:
+    ResultScreenTest() : ResultSceneTest("kv_result_screen") {}
+
     void SetUp() override {
-        ASSERT_EQ(createInput(), 1);
-        ASSERT_EQ(createKeyboard(), 1);
-        ASSERT_EQ(createSlot(0, 640, 480, 0), 1);
-        ASSERT_EQ(createSlot(1, 640, 480, 0), 1);
-        settings() = Settings{};
-        shell().programFolder = temp.path().string() + "/";
-        thePlay = Play{};
+        ASSERT_NO_FATAL_FAILURE(ResultSceneTest::SetUp());
         thePlay.coolCount = 70;
         thePlay.greatCount = 20;
         thePlay.goodCount = 5;
@@ -41,17 +30,9 @@ protected:
         storedBlock = encodeRanking(stored, entry.checksum, [n = 7]() mutable { return n += 31; });
         ASSERT_TRUE(writeRankingBlock(rankingFile(), storedBlock));
     }
-    void TearDown() override {
-        releaseInput();
-        thePlay = Play{};
-        theChart.noteCount = 0;
-        settings() = Settings{};
-    }
     std::filesystem::path rankingFile() const { return temp.path() / "song.K2R"; }
     Ranking storedNow() const { return decodeRanking(readRankingBlock(rankingFile()), entry.checksum); }
 
-    test::HeadlessSession session;
-    test::TempFolder temp{"kv_result_screen"};
     ChartEntry entry;
     Ranking stored;
     RankingBlock storedBlock;
