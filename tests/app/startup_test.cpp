@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/plain_title.h"
 #include "app/shell.h"
 #include "app/startup.h"
 #include "app/wipe.h"
 #include "gfx/display.h"
 #include "platform/events.h"
 #include "platform/frames.h"
+#include "plain_title.h"
 #include "scripted_scenes.h"
 #include "settings/settings.h"
 #include "temp_folder.h"
@@ -20,7 +20,7 @@ namespace {
 // The plain title and the real wipe: the shell on its own.
 SceneTable plainGame() {
     SceneTable scenes;
-    scenes.titleScreen = plainTitleScreen;
+    scenes.titleScreen = test::plainTitleScreen;
     scenes.wipeOut = wipeOut;
     return scenes;
 }

@@ -1,4 +1,4 @@
-#include "app/plain_title.h"
+#include "plain_title.h"
 
 #include "app/message_pump.h"
 #include "app/scene_table.h"
@@ -6,7 +6,7 @@
 #include "gfx/display.h"
 #include "input/input.h"
 
-namespace kv {
+namespace kv::test {
 
 int plainTitleScreen() {
     constexpr Pixel kBackdrop = rgb(16, 24, 64);
@@ -19,4 +19,4 @@ int plainTitleScreen() {
     return TitleExit;
 }
 
-}  // namespace kv
+}  // namespace kv::test
