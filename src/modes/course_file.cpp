@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "gfx/byte_reader.h"
-#include "results/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace kv {
 
@@ -94,7 +94,7 @@ std::optional<CourseStages> decodeCourseFile(std::span<const std::uint8_t> bytes
 }
 
 bool writeCourseFile(const std::filesystem::path& path, const CourseStages& stages) {
-    return writeFileAtomically(path, encodeCourseFile(stages));
+    return platform::writeFileAtomically(path, encodeCourseFile(stages));
 }
 
 std::optional<CourseStages> readCourseFile(const std::filesystem::path& path) {
