@@ -1,9 +1,11 @@
 #include "play/play_scene.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
 #include "app/clock_counters.h"
+#include "app/eternal_play.h"
 #include "app/frame_pacer.h"
 #include "app/message_pump.h"
 #include "app/random.h"
@@ -13,14 +15,20 @@
 #include "gfx/display.h"
 #include "gfx/picture_loading.h"
 #include "gfx/skin.h"
+#include "gfx/system_text.h"
 #include "input/dik.h"
 #include "platform/clock.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
+#include "play/bonus_layout.h"
+#include "play/bonus_screen.h"
+#include "play/bonus_shooter.h"
 #include "play/lane_input.h"
+#include "play/listen_screen.h"
 #include "play/logic_step.h"
 #include "play/play_clock.h"
 #include "play/play_screen.h"
+#include "play/play_screen_bga.h"
 #include "play/run_start.h"
 #include "play/scroll_speed.h"
 #include "play/slot_sound.h"
@@ -30,11 +38,11 @@ namespace kv {
 
 namespace {
 
-constexpr int kBackgroundSlot = 0, kFontSlot = 1, kBoardSlot = 2, kStyleSlot = 3;
-constexpr int kBgaOff = 0, kBgaTile = 3, kBgaListen = 6, kBgaStage = 7;
+constexpr int kFontSlot = 1, kBoardSlot = 2, kStyleSlot = 3;
 constexpr int kBackgrOff = 0, kBackgrStage = 2;
 constexpr int kFirstFramePaints = 3;
 constexpr int kQuitResult = 1;  // the driver sees the quit itself and leaves
+constexpr double kBonusTickMs = 16.0;
 
 const std::string& styleSheet(int style) {
     switch (style) {
@@ -49,6 +57,7 @@ const std::string& styleSheet(int style) {
 PlayConfig runConfig(int stageIndex) {
     PlayConfig config = playConfigFromSettings(settings());
     config.course = stageIndex >= 0;
+    config.eternal = shell().playMode == EternalPlayMode;
     config.puzzle = shell().puzzleMode != 0;
     return config;
 }
@@ -68,35 +77,78 @@ void clearSurface(Surface* surface) {
 bool loadBackground(const ChartEntry& entry, const Settings& options, Chart& chart) {
     const int backgr = options.BACKGR, bga = options.BGA;
     const bool noAnimation = entry.bgaKind == 0;
-    const bool wanted = (backgr != kBackgrOff && (noAnimation || bga == kBgaOff)) ||
-                        (options.STYLE == Wave && (bga < kBgaTile || noAnimation));
+    const bool wanted = (backgr != kBackgrOff && (noAnimation || bga == BgaOff)) ||
+                        (options.STYLE == Wave && (bga < BgaTile || noAnimation));
     bool loaded = false;
     if (wanted) {
         if (backgr == kBackgrStage) {
-            loaded = !entry.stageFile.empty() && loadPicture(kBackgroundSlot, entry.dirPath + "/" + entry.stageFile) == 1;
-            if (!loaded && !chart.frame.backdropInUse) loaded = loadPicture(kBackgroundSlot, skin.BACKGR) == 1;
+            loaded = !entry.stageFile.empty() && loadPicture(kBackdropSlot, entry.dirPath + "/" + entry.stageFile) == 1;
+            if (!loaded && !chart.frame.backdropInUse) loaded = loadPicture(kBackdropSlot, skin.BACKGR) == 1;
         } else {
-            loaded = loadPicture(kBackgroundSlot, skin.BACKGR) == 1;
+            loaded = loadPicture(kBackdropSlot, skin.BACKGR) == 1;
         }
         // With BGA STAGE the stage picture is the BGA itself, not a backdrop.
-        if (bga == kBgaStage) return false;
+        if (bga == BgaStage) return false;
         if (loaded) chart.frame.backdropInUse = 1;
     }
-    if (bga == kBgaListen || shell().listenMode) loadPicture(kBackgroundSlot, skin.LISTEN);
+    if (bga == BgaListen || shell().listenMode) loadPicture(kBackdropSlot, skin.LISTEN);
     return loaded;
 }
 
 std::string statusLine(const PlayConfig& config, int stageIndex) {
     char text[24];
     if (config.puzzle) return " ";
-    if (config.course) std::snprintf(text, sizeof text, "STG. %d", stageIndex + 1);
+    if (config.eternal) std::snprintf(text, sizeof text, "STG. %d", eternalRun().songs + 1);
+    else if (config.course) std::snprintf(text, sizeof text, "STG. %d", stageIndex + 1);
     else std::snprintf(text, sizeof text, "PL.%3ld", long(shell().playCount));
     return text;
 }
 
-void paintFrame(PlayContext& ctx, const LaneLayout& layout, PlayScreenState& screen) {
-    updateFrameSpeed(ctx.play, ctx.config, platform::isKeyDown(DIK_F1), platform::isKeyDown(DIK_F2));
-    paintPlayFrame(ctx, layout, screen);
+// The chart's title, written once into the BOARD sheet so the top bar
+// carries it through the run.
+void writeTitleOnBoard(const ChartEntry& entry, bool guidePanel) {
+    constexpr Pixel kWhite = 0xFFFFFF;
+    constexpr int kCentred = 1;
+    if (guidePanel) drawTextSqueezed(182, 71, 276, entry.title, 16, kWhite, "impact", kCentred, kBoardSlot);
+    else drawTextSqueezed(2, 2, 294, entry.title, 16, kWhite, "impact", kCentred, kBoardSlot);
+}
+
+// One painter per screen: listen mode, the BONUS shooter, the lane styles.
+struct ScreenPainter {
+    PlayContext& ctx;
+    const LaneLayout& layout;
+    PlayScreenState& screen;
+    bool listen;
+
+    void paint() {
+        countFrame(screen);
+        if (listen) {
+            paintListenFrame(ctx.play, ctx.chart, settings(), screen);
+            return;
+        }
+        updateFrameSpeed(ctx.play, ctx.config, platform::isKeyDown(DIK_F1), platform::isKeyDown(DIK_F2));
+        if (ctx.config.style == Bonus) paintBonusFrame(ctx, layout, screen);
+        else paintPlayFrame(ctx, layout, screen);
+        // Every frame is drawn whole, so a reactivated display is already mended.
+        shell().displayReactivated = 0;
+    }
+};
+
+BonusControls readBonusControls() {
+    using platform::isKeyDown;
+    return BonusControls{isKeyDown(DIK_UP) || isKeyDown(DIK_NUMPAD8), isKeyDown(DIK_DOWN) || isKeyDown(DIK_NUMPAD2),
+                         isKeyDown(DIK_LEFT) || isKeyDown(DIK_NUMPAD4), isKeyDown(DIK_RIGHT) || isKeyDown(DIK_NUMPAD6),
+                         isKeyDown(DIK_SPACE)};
+}
+
+// The shooter runs in 16-millisecond ticks of its own clock.
+void runBonusTicks(PlayContext& ctx, const std::array<int, kLaneCount>& laneXs) {
+    double& clockMs = ctx.play.clock.bonusClockMs;
+    while (clockMs > kBonusTickMs) {
+        clockMs -= kBonusTickMs;
+        bonusShipUpdate(ctx, readBonusControls());
+        bonusShotUpdate(ctx, laneXs);
+    }
 }
 
 StepInput readStepInput(LaneInput& lanes) {
@@ -133,20 +185,29 @@ int playChart(const ChartEntry& entry, int stageIndex) {
     clearSurface(&display.back);
     clearSurface(slotSurface(kWorkSurfaceA));
     clearSurface(slotSurface(kWorkSurfaceB));
-    const LaneLayout layout = layoutLanes(config, settings(), theChart.keyMode);
+    const bool bonus = config.style == Bonus;
+    const LaneLayout layout = bonus ? layoutBonusLanes(theChart.keyMode) : layoutLanes(config, settings(), theChart.keyMode);
+    const std::array<int, kLaneCount> bonusLanes = bonusLaneXs(layout);
     PlayScreenState screen;
     screen.statusLine = statusLine(config, stageIndex);
     screen.backgroundLoaded = loadBackground(entry, settings(), theChart);
 
     platform::Micros lastMicros = platform::clock().nowMicros();
     clockCounters().animMs.set(0);
+    clockCounters().fpsMs.set(0);
     startRun(ctx, stageIndex >= 1);
+    writeTitleOnBoard(entry, layout.guidePanel);
     if (play.endState != Running) return sceneResult(play.endState);
 
     LaneInput lanes(theChart.keyMode);
     resetPacer(settings().MAXFPS);
     bool quit = false;
-    for (int i = 0; i < kFirstFramePaints; ++i) paintFrame(ctx, layout, screen);
+    const bool listen = shell().listenMode != 0;
+    ScreenPainter painter{ctx, layout, screen, listen};
+    for (int i = 0; i < kFirstFramePaints; ++i) {
+        if (listen) drawListenOpening(entry);
+        painter.paint();
+    }
     while (play.endState == Running) {
         const platform::Micros now = platform::clock().nowMicros();
         const double elapsedMs = double(now - lastMicros) / 1000.0;
@@ -161,7 +222,8 @@ int playChart(const ChartEntry& entry, int stageIndex) {
         });
         if (quit) return kQuitResult;
         animateFrame(play, screen);
-        if (waitFrame()) paintFrame(ctx, layout, screen);
+        if (bonus && !listen) runBonusTicks(ctx, bonusLanes);
+        if (waitFrame()) painter.paint();
     }
     return sceneResult(play.endState);
 }

@@ -15,8 +15,7 @@ namespace kv {
 
 namespace {
 
-constexpr int kBackgroundSlot = 0, kBoardSlot = 2, kStyleSlot = 3;
-constexpr int kBgaOff = 0, kBgaStage = 7;
+constexpr int kBoardSlot = 2, kStyleSlot = 3;
 constexpr int kTranspMask = 1;
 constexpr int kSeparator = 43, kBarLine = 44, kProgressMarker = 60;
 constexpr int kTopBoard = 0, kBottomBoard = 1, kGuideTopBar = 2, kGuideBottomPanel = 3;
@@ -102,14 +101,9 @@ struct Painter {
         }
     }
 
-    // The marker climbs a bar beside the lanes as the chart plays; a chart
-    // of no length keeps it at the bottom.
+    // The marker climbs a bar beside the lanes as the chart plays.
     void progress() const {
-        const std::int64_t total = absoluteStep(play.measureStarts, chart.lastMeasure + 1, 0);
-        const std::int64_t travelled =
-            total > 0 ? std::min<std::int64_t>(kProgressTravel, std::int64_t(play.playAbsStep) * kProgressTravel / total)
-                      : 0;
-        sprite(kProgressMarker, layout.areaLeft, kProgressBottom - int(travelled), true);
+        sprite(kProgressMarker, layout.areaLeft, kProgressBottom - songProgress(play, chart, kProgressTravel), true);
     }
 
     void boardPieces() const {
@@ -143,23 +137,13 @@ struct Painter {
     }
 };
 
-void backdrop(Play& play, const Chart& chart, const Settings& options, PlayScreenState& screen) {
-    if (!chart.frame.backdropInUse && options.BGA != kBgaOff) {
-        composePicture(play, chart, screen);
-        drawPictureFrame(chart);
-        return;
-    }
-    if (options.BGA == kBgaStage) drawSprite(0, 0, nullptr, kFirstChartSlot);
-    else if (screen.backgroundLoaded) drawSprite(0, 0, nullptr, kBackgroundSlot);
-}
-
 }  // namespace
 
 void paintPlayFrame(PlayContext& ctx, const LaneLayout& layout, PlayScreenState& screen) {
     Play& play = ctx.play;
     const Settings& options = settings();
     fillRect(display.back, nullptr, 0);
-    backdrop(play, ctx.chart, options, screen);
+    drawBackdrop(play, ctx.chart, options, screen);
 
     const Painter painter{play, ctx.chart, ctx.config, options, layout, ctx.config.style == Upway,
                           int(play.tempo.substep)};
@@ -171,7 +155,7 @@ void paintPlayFrame(PlayContext& ctx, const LaneLayout& layout, PlayScreenState&
     painter.boardPieces();
 
     const PanelView view{play, ctx.chart, ctx.config, options, layout};
-    if (layout.guidePanel) drawStatusLine(view, screen);
+    if (layout.guidePanel) drawGuidePanel(view, screen);
     drawJudgementCounts(view, screen);
     drawJudgement(view);
     painter.keys();

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <ctime>
 
 #include "gfx/blit.h"
 #include "gfx/sheet_text.h"
 #include "gfx/sprite_tables.h"
+#include "play/status_labels.h"
 
 namespace kv {
 
@@ -22,14 +24,20 @@ constexpr int kCountPanel = 70, kCountMarkers = 71;
 constexpr int kSignPhase = 10;
 constexpr int kMissImageCode = 16;
 constexpr int kMessageRowOff = -10;
+constexpr int kStatusRowY = 6;
+// The run label starts where the 11-cell mode label ends, so the two never
+// overprint each other.
+constexpr int kModeX = 14, kRunX = 146, kSpeedX = 470, kTransformX = 527, kViewX = 584;
+constexpr int kUpperFigureY = 437, kLowerFigureY = 460;
 
 void drawBoard(int x, int y, int cell) { drawSpriteKeyed(x, y, &boardTable[std::size_t(cell)], kBoardSlot); }
 
-// Small play digits, right-aligned, leading zeros left blank.
-void drawSmallNumber(int x, int y, int value, int digits) {
+// Small play digits, right-aligned, leading zeros left blank unless asked
+// for (the clock).
+void drawSmallNumber(int x, int y, int value, int digits, bool zeroPadded = false) {
     value = std::max(value, 0);
     for (int i = digits - 1; i >= 0; --i) {
-        const bool blank = value == 0 && i < digits - 1;
+        const bool blank = !zeroPadded && value == 0 && i < digits - 1;
         drawBoard(x + 12 * i, y, blank ? kBlankDigit : kSmallDigits + value % 10);
         value /= 10;
     }
@@ -47,6 +55,30 @@ int clearMarkSegment(const PanelView& view) {
     if (view.config.gauge == Groove) return kGrooveClearSegment;
     if (view.config.gauge == HighScore) return int(std::int64_t(kGaugeSegments) * view.chart.scoreTarget / 200000);
     return kGaugeSegments;
+}
+
+
+void drawStatusLine(const PanelView& view, const PlayScreenState& screen) {
+    const PlayConfig& config = view.config;
+    drawLargeText(kModeX, kStatusRowY, modeLabel(config), 1);
+    drawLargeText(kRunX, kStatusRowY, screen.statusLine, 1);
+    drawLargeText(kSpeedX, kStatusRowY, speedLabel(config.speed, view.play.speed.freeSpeed), 1);
+    drawLargeText(kTransformX, kStatusRowY, transformLabel(view.options.OBJECT), 1);
+    drawLargeText(kViewX, kStatusRowY, viewLabel(config.view), 1);
+}
+
+void drawFigures(const PanelView& view, const PlayScreenState& screen) {
+    const Play& play = view.play;
+    drawSmallNumber(243, kUpperFigureY, play.maxCombo, 4);
+    drawSmallNumber(353, kUpperFigureY, int(view.chart.playTempo), 3);
+    drawSmallNumber(453, kUpperFigureY, songProgress(play, view.chart, 100), 3);
+    drawSmallNumber(576, kUpperFigureY, screen.framesPerSecond, 3);
+    drawSmallNumber(473, kLowerFigureY, int(std::clamp(play.gauge, 0.0f, 100.0f)), 3);
+    const std::time_t now = std::time(nullptr);
+    if (const std::tm* local = std::localtime(&now)) {
+        drawSmallNumber(576, kLowerFigureY, local->tm_hour, 2, true);
+        drawSmallNumber(608, kLowerFigureY, local->tm_min, 2, true);
+    }
 }
 
 }  // namespace
@@ -116,23 +148,15 @@ void drawJudgementCounts(const PanelView& view, const PlayScreenState& screen) {
     }
 }
 
-void drawStatusLine(const PanelView& view, const PlayScreenState& screen) {
-    static constexpr const char* kSpeedLabels[] = {" X0.5 ", "X0.75", "  X1  ", " X1.5 ", "  X2  ", " X2.5 ", "  X3  ",
-                                                   " X3.5 ", "  X4  ", " X4.5 ", "  X5  ", "  X6  ", "  X8  ", " X10 ",
-                                                   " X12 ", " X16 ", "RANDOM", "GRAVIT", "COMBO"};
-    static constexpr const char* kViewLabels[] = {"", "HIDDEN", "SUDDEN", "INVISI", "MIDDLE", "HIDSUD"};
-    const PlayConfig& config = view.config;
-    const char* mode = config.course ? "COURSE PLAY" : config.eternal ? "ETERNALPLAY" : config.puzzle ? "PUZZLE PLAY"
-                                                                                                   : " FREE PLAY ";
-    drawLargeText(14, 6, mode, 1);
-    drawLargeText(121, 6, screen.statusLine, 1);
-    char speed[16];
-    if (config.speed == kSpeedFree)
-        std::snprintf(speed, sizeof speed, "F%d.%d", view.play.speed.freeSpeed / 10, view.play.speed.freeSpeed % 10);
-    else
-        std::snprintf(speed, sizeof speed, "%s", kSpeedLabels[std::clamp<int>(config.speed, 0, kSpeedCombo)]);
-    drawLargeText(470, 6, speed, 1);
-    drawLargeText(584, 6, kViewLabels[std::clamp<int>(config.view, 0, HiddenSudden)], 1);
+int songProgress(const Play& play, const Chart& chart, int scale) {
+    const std::int64_t total = absoluteStep(play.measureStarts, chart.lastMeasure + 1, 0);
+    if (total <= 0) return 0;
+    return int(std::clamp<std::int64_t>(std::int64_t(play.playAbsStep) * scale / total, 0, scale));
+}
+
+void drawGuidePanel(const PanelView& view, const PlayScreenState& screen) {
+    drawStatusLine(view, screen);
+    drawFigures(view, screen);
 }
 
 }  // namespace kv

@@ -13,6 +13,7 @@ namespace {
 constexpr double kTickMs = 10.0;
 constexpr int kHitFlashTicks = 23;
 constexpr int kBurstTicks = 16;
+constexpr double kMeterMs = 1000.0;
 
 // The score figure catches up fast when far behind and by ones at the end.
 void easeScore(std::int32_t& shown, std::int32_t score) {
@@ -62,6 +63,16 @@ void animateFrame(Play& play, PlayScreenState& screen) {
     } else {
         stepTowards(screen.gaugeShown, screen.gaugeLevel);
     }
+}
+
+void countFrame(PlayScreenState& screen) {
+    ++screen.paintedFrames;
+    ++screen.framesCounted;
+    MsCounter& meter = clockCounters().fpsMs;
+    if (meter.value() < kMeterMs) return;
+    screen.framesPerSecond = screen.framesCounted;
+    screen.framesCounted = 0;
+    meter.set(0);
 }
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 // What the play screen remembers between frames: eased score and gauge
 // figures, the blink phase, the picture frame's last composition, and the
 // few facts of the run the screen shows.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,13 +24,20 @@ struct PlayScreenState {
     std::int32_t gaugeShown = 0;
     std::int32_t blink = 0;       // 0-2
     std::int32_t missFrames = 0;  // frames the poor picture has shown
-    bool composed = false;        // the work surface holds `picture`
-    ComposedPicture picture;
+    // The pictures composed in the last three frames, newest first.
+    std::array<ComposedPicture, 3> pictureHistory{};
     bool backgroundLoaded = false;
     std::string statusLine;  // "PL.  1", "STG. 2", ...
+    std::int32_t framesCounted = 0;  // since the meter last turned over
+    std::int32_t framesPerSecond = 0;
+    std::int32_t paintedFrames = 0;  // every painted frame; paces blinking sprites
 };
 
 // The animation ticks of one frame: 10 ms of the animation counter each.
 void animateFrame(Play& play, PlayScreenState& screen);
+
+// Counts a painted frame; once a second of the meter's counter has passed
+// the count becomes the frames-per-second figure and starts again.
+void countFrame(PlayScreenState& screen);
 
 }  // namespace kv
