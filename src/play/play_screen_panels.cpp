@@ -25,9 +25,7 @@ constexpr int kSignPhase = 10;
 constexpr int kMissImageCode = 16;
 constexpr int kMessageRowOff = -10;
 constexpr int kStatusRowY = 6;
-// The run label starts where the 11-cell mode label ends, so the two never
-// overprint each other.
-constexpr int kModeX = 14, kRunX = 146, kSpeedX = 470, kTransformX = 527, kViewX = 584;
+constexpr int kModeX = 14, kRunX = 121, kSpeedX = 470, kTransformX = 527, kViewX = 584;
 constexpr int kUpperFigureY = 437, kLowerFigureY = 460;
 
 void drawBoard(int x, int y, int cell) { drawSpriteKeyed(x, y, &boardTable[std::size_t(cell)], kBoardSlot); }
@@ -58,13 +56,16 @@ int clearMarkSegment(const PanelView& view) {
 }
 
 
+// The labels sit 57 pixels apart and run up to six characters, so they use
+// the 8-pixel glyphs: 12-pixel ones would print over each other.
 void drawStatusLine(const PanelView& view, const PlayScreenState& screen) {
     const PlayConfig& config = view.config;
-    drawLargeText(kModeX, kStatusRowY, modeLabel(config), 1);
-    drawLargeText(kRunX, kStatusRowY, screen.statusLine, 1);
-    drawLargeText(kSpeedX, kStatusRowY, speedLabel(config.speed, view.play.speed.freeSpeed), 1);
-    drawLargeText(kTransformX, kStatusRowY, transformLabel(view.options.OBJECT), 1);
-    drawLargeText(kViewX, kStatusRowY, viewLabel(config.view), 1);
+    constexpr bool kSecondRow = false;
+    drawSmallText(kModeX, kStatusRowY, modeLabel(config), kSecondRow);
+    drawSmallText(kRunX, kStatusRowY, screen.statusLine, kSecondRow);
+    drawSmallText(kSpeedX, kStatusRowY, speedLabel(config.speed, view.play.speed.freeSpeed), kSecondRow);
+    drawSmallText(kTransformX, kStatusRowY, transformLabel(view.options.OBJECT), kSecondRow);
+    drawSmallText(kViewX, kStatusRowY, viewLabel(config.view), kSecondRow);
 }
 
 void drawFigures(const PanelView& view, const PlayScreenState& screen) {

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "chart/chart.h"
 #include "gfx/blit.h"
 #include "gfx/display.h"
+#include "app/shell.h"
 #include "play/listen_screen.h"
 #include "play/play_scene.h"
 #include "play/play_screen_bga.h"
@@ -138,6 +140,46 @@ TEST_F(Backdrop, ListenScreenShowsThePicturesOnlyOnceTheChartHasBegun) {
     screen = PlayScreenState{};
     paintListenFrame(*play, *chart, options, screen);
     EXPECT_EQ(at(20, 20), workPixel(8, 10));
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Listen mode: the opening shows the listen picture (slot 0 here, as no
+// skin is read), then the chart's picture appears between its side strips
+// once the chart begins, and no play field is drawn.
+TEST(ListenScene, OpensOnTheListenPictureAndShowsTheChartsPictureFromMeasureZero) {
+    test::HeadlessSession session;
+    settings() = Settings{};
+    settings().BGA = BgaNormal;
+    shell().listenMode = 1;
+    ASSERT_EQ(createSlot(kBackdropSlot, 640, 480, 0), 1);
+    fillRect(*slotSurface(kBackdropSlot), nullptr, rgb(30, 60, 90));
+    ASSERT_EQ(createSlot(kPictureSlot, 256, 256, 0), 1);
+    fillRect(*slotSurface(kPictureSlot), nullptr, rgb(200, 10, 10));
+    auto chart = std::make_unique<Chart>();
+    chart->baseTempo = chart->playTempo = 150.0;
+    chart->autoplayActive = 1;
+    chart->lastMeasure = 1;
+    chart->bgaBase.push(ChartEvent{0, 0, 1});
+    theChart = *chart;
+
+    session.runScript("wait 5000\npress ESCAPE\nwait 200\n");
+    playChart(ChartEntry{}, -1);
+    shell().listenMode = 0;
+
+    const Surface& last = session.lastFrame();
+    EXPECT_EQ(last.row(240)[320], rgb(200, 10, 10));
+    EXPECT_EQ(last.row(470)[20], rgb(30, 60, 90));
+    EXPECT_EQ(last.row(240)[600], rgb(30, 60, 90));
+    // Before the chart began every frame was the opening picture (the
+    // chart has no names to write on it).
+    const std::uint64_t opening = test::hashSurface(test::solidSurface(640, 480, rgb(30, 60, 90)));
+    EXPECT_EQ(session.frameHashes().front(), opening);
+    EXPECT_EQ(session.frameHashes()[30], opening);
 }
 
 }  // namespace
