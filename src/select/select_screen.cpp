@@ -58,15 +58,18 @@ int leave(SelectContext& context, SelectVisit& visit, int banner) {
 }  // namespace
 
 int runSelectScreen(int mode, const std::string& title, int banner) {
+    CourseList& courses = courseList();
+    if (mode == SelectCourse) loadCourseList(courses, shell().programFolder);
     Ranking ranking;
-    SelectContext context{songLibrary(), settings(), optionPanel(), optionPresets(), selectCursors(),
+    SelectContext context{songLibrary(), settings(), optionPanel(), optionPresets(), selectCursors(), courses,
                           openSongFolder,
                           [&ranking](const ChartEntry& entry) { ranking = loadRankingForDisplay(entry); },
+                          [&](int course) { ranking = loadCourseRankingForDisplay(courses[course]); },
                           [](int slot) { playSample(slot); },
                           nextRandom};
     MsCounter& menuMs = clockCounters().menuMs;
     menuMs.set(0);
-    SelectVisit visit = openSelectVisit(context, mode, shell().playMode, 3);
+    SelectVisit visit = openSelectVisit(context, mode, shell().playMode);
     loadSelectPictures();
     playSample(kSlotSelectMusic);
     int stepClockMs = 0;  // the key repeat counts in logic steps, not frames

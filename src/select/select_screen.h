@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "modes/course_list.h"
 #include "select/library.h"
 #include "select/option_panel.h"
 #include "select/option_presets.h"
@@ -37,8 +38,10 @@ struct SelectContext {
     OptionPanel& panel;
     OptionPresets& presets;
     SelectCursors& cursors;
+    const CourseList& courses;                           // the stored courses of the course list
     std::function<void(int folder)> openFolder;         // loadFolder with the game's options
     std::function<void(const ChartEntry&)> showRanking;  // loadRankingForDisplay into the box
+    std::function<void(int course)> showCourseRanking;   // a stored course's ranking into the box
     std::function<void(int slot)> playSound;             // a menu sound slot
     std::function<int()> random;
 };
@@ -67,9 +70,13 @@ bool optionsShown(const SelectVisit& visit);
 // The chart list is what the screen shows (not the folders, not the courses).
 bool chartListShown(const SelectVisit& visit, const SongLibrary& library);
 
-// Opening: folder level for the folder pickers, fresh window and latch,
-// and the option page loaded from the settings.
-SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode, int courseLines);
+// The text of a course list line: the three fixed lines, then the course names.
+std::string courseLineText(const CourseList& courses, int line);
+
+// Opening: folder level for the folder pickers, fresh window and latch, the
+// course lines of the course list, the option page loaded from the settings,
+// and the ranking of the line the cursor is on.
+SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode);
 
 // One logic step with the keys down now and the millisecond counter.
 void selectStep(SelectContext& context, SelectVisit& visit, const std::uint8_t* keys, int nowMs);

@@ -168,6 +168,32 @@ void drawPuzzleBox(const Ranking& ranking) {
                 drawLargeText(250 + 20 * column, 232 + 25 * row, std::string(1, kLetters[column]), 0);
 }
 
+// Course list: the fixed lines, then the stored courses; the highlighted
+// fixed line is shown large, a course with its stages and ranking.
+void drawCourseList(const SelectContext& context, const SelectVisit& visit, const Ranking& ranking) {
+    const Settings& settings = context.settings;
+    const int cursor = context.cursors.courseCursor;
+    drawCursorBar(cursor, visit.listTop);
+    for (int i = 0; i < kListWindowLines && visit.listTop + i < visit.courseLines; ++i) {
+        const int line = visit.listTop + i;
+        const Pixel colour = line < kFirstStoredCourse ? skin.COMCOLOR : skin.FONTCOLOR;
+        drawTextCut(kListTitleX, 41 + 12 * i, kListTitleWidth, courseLineText(context.courses, line), 12, colour,
+                    settings.SFONT);
+    }
+    const int course = cursor - kFirstStoredCourse;
+    if (course < 0) {
+        drawShadowed(130, 79, 134, 83, 275, courseLineText(context.courses, cursor), 64, skin.FONTCOLOR, settings.LFONT);
+        return;
+    }
+    if (course >= context.courses.size()) return;
+    const CourseRecord& record = context.courses[course];
+    drawShadowed(188, 149, 190, 151, 210, record.name + " Course", 24, skin.FONTCOLOR, settings.LFONT);
+    for (int s = 0; s < kCourseStages; ++s)
+        drawShadowed(129, 58 + 16 * s, 130, 59 + 16 * s, 248, record.stageTitles[std::size_t(s)], 16, skin.FONTCOLOR,
+                     settings.LFONT);
+    drawRankingBox(ranking);
+}
+
 }  // namespace
 
 void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ranking& ranking,
@@ -182,7 +208,8 @@ void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ran
         if (shell().puzzleMode == 1) drawPuzzleBox(ranking);
         else if (visit.mode == SelectCharts) drawRankingBox(ranking);
     }
-    else if (visit.mode != SelectCourse) drawFolderList(context, visit);
+    else if (visit.mode == SelectCourse) drawCourseList(context, visit, ranking);
+    else drawFolderList(context, visit);
     if (optionsShown(visit)) drawOptionPanel(context.panel, visit.playMode);
     if (!context.library.atFolderList) drawListSettings(context.settings);
     if (visit.messageFrames > 0) {

@@ -59,6 +59,17 @@ void showChartRanking(SelectContext& context, int cursor) {
         context.showRanking(visibleChart(context.library, cursor));
 }
 
+void showCourseRanking(SelectContext& context, int line) {
+    const int course = line - kFirstStoredCourse;
+    if (course >= 0 && course < context.courses.size()) context.showCourseRanking(course);
+}
+
+// The highlighted line's ranking, for whichever list is shown.
+void showRankingAt(SelectContext& context, ListKind kind, int cursor) {
+    if (kind == ListKind::Charts) showChartRanking(context, cursor);
+    if (kind == ListKind::Courses) showCourseRanking(context, cursor);
+}
+
 ListOptions listOptions(const Settings& settings) { return {settings.FILTER, settings.FILTER2, settings.SORT}; }
 
 // Steps a list setting with wrap.
@@ -141,7 +152,7 @@ bool cursorKey(SelectContext& context, SelectVisit& visit, const std::uint8_t* k
     cursor = movedCursor(cursor, pressed->move, std::max(lastLineOf(context, visit, kind), 0));
     context.playSound(kSlotSelectCursor);
     visit.lastRepeat = nowMs;
-    if (kind == ListKind::Charts) showChartRanking(context, cursor);
+    showRankingAt(context, kind, cursor);
     return true;
 }
 
@@ -231,15 +242,31 @@ bool chartListShown(const SelectVisit& visit, const SongLibrary& library) {
     return visit.mode != SelectCourse && !library.atFolderList;
 }
 
-SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode, int courseLines) {
+std::string courseLineText(const CourseList& courses, int line) {
+    static constexpr const char* kFixedLines[kFirstStoredCourse] = {"Direct select", "Make new course",
+                                                                    "Jukebox random"};
+    if (line >= 0 && line < kFirstStoredCourse) return kFixedLines[line];
+    const int course = line - kFirstStoredCourse;
+    return course >= 0 && course < courses.size() ? courses[course].name : "";
+}
+
+SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode) {
     if (mode == SelectFolderOnly) context.library.atFolderList = 1;
     SelectVisit visit;
     visit.mode = mode;
     visit.playMode = playMode;
-    visit.courseLines = courseLines;
+    if (mode == SelectCourse) {
+        visit.courseLines = kFirstStoredCourse + context.courses.size();
+        // Courses may have gone since the last visit.
+        context.cursors.courseCursor = std::clamp(context.cursors.courseCursor, 0, visit.courseLines - 1);
+    }
     visit.folderOrder = folderDisplayOrder(context.library);
     loadPage(context.panel, context.settings, context.panel.page);
     updateUnrankedMarker(context.panel, context.settings);
+    // The box shows the highlighted line's ranking from the first frame, so a
+    // ranking just stored by the result screen is there on return.
+    const ListKind kind = shownList(visit, context.library);
+    showRankingAt(context, kind, cursorOf(context, kind));
     return visit;
 }
 

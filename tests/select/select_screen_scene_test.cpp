@@ -10,6 +10,8 @@
 #include "gfx/display.h"
 #include "gfx/skin.h"
 #include "input/input.h"
+#include "modes/course_list.h"
+#include "platform/image_codec.h"
 #include "select/select_screen.h"
 #include "select/select_screen_run.h"
 #include "settings/settings.h"
@@ -98,6 +100,62 @@ TEST_F(SelectScene, CourseStagePickersSkipTheStageScreen) {
 TEST_F(SelectScene, QuitMessageReturnsAtOnce) {
     session.runScript("wait 200\n");
     EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 0);
+}
+
+// Pixels of one colour inside a rectangle of a saved screenshot.
+int countColour(const std::filesystem::path& shot, Rect area, Pixel colour) {
+    Surface picture;
+    EXPECT_TRUE(platform::decodeImageFile(shot.string(), picture)) << shot;
+    int count = 0;
+    for (int y = area.top; y < area.bottom && y < picture.height; ++y)
+        for (int x = area.left; x < area.right && x < picture.width; ++x) count += picture.at(x, y) == colour;
+    return count;
+}
+
+std::vector<Pixel> area(const std::filesystem::path& shot, Rect rect) {
+    Surface picture;
+    EXPECT_TRUE(platform::decodeImageFile(shot.string(), picture)) << shot;
+    std::vector<Pixel> pixels;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) pixels.push_back(picture.at(x, y));
+    return pixels;
+}
+
+TEST_F(SelectScene, CourseListShowsTheHighlightedLineAndReturnsIt) {
+    CourseStages stages;
+    for (int s = 0; s < kCourseStages; ++s) {
+        stages[std::size_t(s)].dirPath = folder.path().string() + (s % 2 ? "/SONGS/second" : "/SONGS/first");
+        stages[std::size_t(s)].fileName = s % 2 ? "b.bms" : "a.bms";
+        stages[std::size_t(s)].title = s % 2 ? "SECOND SONG" : "FIRST SONG";
+    }
+    std::filesystem::create_directories(folder.path() / "course");
+    ASSERT_EQ(saveCourse(shell().programFolder, "TRAINING", stages), 1);
+    std::array<std::string, kCourseStages> paths;
+    for (int s = 0; s < kCourseStages; ++s) paths[std::size_t(s)] = stagePath(stages[std::size_t(s)]);
+    Ranking stored;
+    stored.entries[0].score = 654321;
+    int next = 1;
+    ASSERT_TRUE(writeRankingBlock(folder.path() / "course/TRAINING.k2r",
+                                  encodeRanking(stored, *checkCourseCharts(paths), [&next] { return next += 17; })));
+
+    const auto onFixedLine = std::filesystem::temp_directory_path() / "select_course_fixed.png";
+    const auto onRandom = std::filesystem::temp_directory_path() / "select_course_random.png";
+    const auto onCourse = std::filesystem::temp_directory_path() / "select_course_list.png";
+    session.runScript("wait 300\nshot " + onFixedLine.string() + "\npress UP\nwait 200\npress UP\nwait 200\nshot " +
+                      onRandom.string() + "\npress DOWN\nwait 300\nshot " + onCourse.string() +
+                      "\npress RETURN\nwait 1000\n");
+    EXPECT_EQ(runSelectScreen(1, "SELECT COURSE", 1), 3);
+
+    const Rect titlePlace{130, 79, 405, 143}, artistPlace{188, 149, 398, 173}, stagesPlace{129, 58, 377, 138};
+    const Rect rankingBox{216, 216, 430, 320};
+    EXPECT_GT(countColour(onFixedLine, titlePlace, skin.FONTCOLOR), 100) << "\"Direct select\" in the title place";
+    EXPECT_EQ(countColour(onFixedLine, artistPlace, skin.FONTCOLOR), 0);
+    EXPECT_GT(countColour(onCourse, artistPlace, skin.FONTCOLOR), 50) << "\"TRAINING Course\"";
+    EXPECT_GT(countColour(onCourse, stagesPlace, skin.FONTCOLOR), 100) << "the stage titles";
+    EXPECT_NE(area(onCourse, rankingBox), area(onRandom, rankingBox)) << "the course's ranking box";
+
+    session.runScript("wait 300\npress ESCAPE\nwait 1000\n");
+    EXPECT_EQ(runSelectScreen(1, "SELECT COURSE", 1), -1);
 }
 
 }  // namespace

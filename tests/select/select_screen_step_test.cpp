@@ -17,14 +17,16 @@ struct SelectFixture : ::testing::Test {
     OptionPanel panel;
     OptionPresets presets{};
     SelectCursors cursors;
+    std::unique_ptr<CourseList> courses = std::make_unique<CourseList>();
     std::vector<int> sounds;
     std::vector<std::string> rankingsShown;
     int chartsPerFolder = 40;
     int randomValue = 0;
     int opened = -1;
-    SelectContext context{*library, settings, panel, presets, cursors,
+    SelectContext context{*library, settings, panel, presets, cursors, *courses,
                           [this](int folder) { openFolder(folder); },
                           [this](const ChartEntry& entry) { rankingsShown.push_back(entry.title); },
+                          [this](int course) { rankingsShown.push_back((*courses)[course].name); },
                           [this](int slot) { sounds.push_back(slot); },
                           [this] { return randomValue; }};
     std::uint8_t keys[kKeyCount] = {};
@@ -52,7 +54,7 @@ struct SelectFixture : ::testing::Test {
     SelectVisit openAtCharts(int mode = SelectCharts) {
         addFolders({"ONLY"});
         library->atFolderList = 1;
-        SelectVisit visit = openSelectVisit(context, mode, 0, 3);
+        SelectVisit visit = openSelectVisit(context, mode, 0);
         press(visit, DIK_RETURN);
         return visit;
     }
@@ -75,7 +77,7 @@ struct SelectFixture : ::testing::Test {
 
 TEST_F(SelectFixture, DecidingAFolderOpensItsChartList) {
     addFolders({"ZED", "ALPHA"});
-    SelectVisit visit = openSelectVisit(context, SelectCharts, 0, 3);
+    SelectVisit visit = openSelectVisit(context, SelectCharts, 0);
     EXPECT_EQ(visit.folderOrder, (std::vector<int>{1, 0}));
     hold(visit, DIK_RETURN);
     hold(visit, DIK_RETURN);  // still held: the chart list must not decide too
@@ -146,7 +148,7 @@ TEST_F(SelectFixture, ListKeysStepFiltersSortAndHeader) {
 
 TEST_F(SelectFixture, ListKeysDoNothingAtTheFolderList) {
     addFolders({"A", "B"});
-    SelectVisit visit = openSelectVisit(context, SelectCharts, 0, 3);
+    SelectVisit visit = openSelectVisit(context, SelectCharts, 0);
     press(visit, DIK_1);
     EXPECT_EQ(settings.FILTER, 0);
     EXPECT_TRUE(sounds.empty());
@@ -254,7 +256,7 @@ TEST_F(SelectFixture, NoMusicCannotBeChosen) {
 TEST_F(SelectFixture, FolderPickerEndsOnTheFolder) {
     addFolders({"B", "A"});
     library->atFolderList = 0;
-    SelectVisit visit = openSelectVisit(context, SelectFolderOnly, 0, 3);
+    SelectVisit visit = openSelectVisit(context, SelectFolderOnly, 0);
     EXPECT_EQ(library->atFolderList, 1);
     press(visit, DIK_DOWN);
     hold(visit, DIK_RETURN);
@@ -264,11 +266,87 @@ TEST_F(SelectFixture, FolderPickerEndsOnTheFolder) {
 }
 
 TEST_F(SelectFixture, EmptyFolderListIgnoresDecide) {
-    SelectVisit visit = openSelectVisit(context, SelectCharts, 0, 3);
+    SelectVisit visit = openSelectVisit(context, SelectCharts, 0);
     press(visit, DIK_DOWN);
     hold(visit, DIK_RETURN);
     EXPECT_EQ(visit.exitCode, SelectRunning);
     EXPECT_EQ(opened, -1);
+}
+
+TEST_F(SelectFixture, OpeningOnAChartShowsItsRankingAtOnce) {
+    SelectVisit first = openAtCharts();
+    press(first, DIK_DOWN);
+    rankingsShown.clear();
+    openSelectVisit(context, SelectCharts, 0);  // back from a play, the chart list still open
+    EXPECT_EQ(rankingsShown, (std::vector<std::string>{"SONG 1"}));
+}
+
+struct CourseListFixture : SelectFixture {
+    void addCourses(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            CourseRecord course;
+            course.name = name;
+            courses->push(course);
+        }
+    }
+};
+
+TEST_F(CourseListFixture, LinesAreTheFixedChoicesThenTheCourses) {
+    addCourses({"FIRST", "SECOND"});
+    const std::vector<std::string> expected = {"Direct select", "Make new course", "Jukebox random", "FIRST", "SECOND", ""};
+    for (int line = 0; line < int(expected.size()); ++line)
+        EXPECT_EQ(courseLineText(*courses, line), expected[std::size_t(line)]) << "line " << line;
+    EXPECT_EQ(openSelectVisit(context, SelectCourse, 1).courseLines, 5);
+}
+
+TEST_F(CourseListFixture, CursorWrapsAndStopsWithinTheCourseLines) {
+    addCourses({"FIRST", "SECOND"});
+    SelectVisit visit = openSelectVisit(context, SelectCourse, 1);
+    struct Case { int key; int start; int expected; };
+    for (const Case c : {Case{DIK_UP, 0, 4}, Case{DIK_DOWN, 4, 0}, Case{DIK_DOWN, 1, 2}, Case{DIK_NEXT, 0, 4},
+                         Case{DIK_PRIOR, 4, 0}, Case{DIK_END, 1, 4}, Case{DIK_HOME, 3, 0}}) {
+        cursors.courseCursor = c.start;
+        press(visit, c.key);
+        EXPECT_EQ(cursors.courseCursor, c.expected) << "key " << c.key << " from " << c.start;
+    }
+    courses->clear();
+    SelectVisit noCourses = openSelectVisit(context, SelectCourse, 1);
+    press(noCourses, DIK_UP);
+    EXPECT_EQ(cursors.courseCursor, 2);
+}
+
+TEST_F(CourseListFixture, MovingOntoACourseShowsItsRanking) {
+    addCourses({"FIRST", "SECOND"});
+    SelectVisit visit = openSelectVisit(context, SelectCourse, 1);
+    EXPECT_TRUE(rankingsShown.empty()) << "the cursor starts on a fixed line";
+    for (int key : {DIK_DOWN, DIK_DOWN, DIK_DOWN, DIK_DOWN, DIK_DOWN}) press(visit, key);
+    EXPECT_EQ(rankingsShown, (std::vector<std::string>{"FIRST", "SECOND"}));
+}
+
+TEST_F(CourseListFixture, OpeningClampsACursorPastTheCoursesAndShowsThatCourse) {
+    addCourses({"FIRST", "SECOND"});
+    cursors.courseCursor = 9;  // a course that was removed since the last visit
+    openSelectVisit(context, SelectCourse, 1);
+    EXPECT_EQ(cursors.courseCursor, 4);
+    EXPECT_EQ(rankingsShown, (std::vector<std::string>{"SECOND"}));
+}
+
+TEST_F(CourseListFixture, DecideAndEscapeEndTheVisitWhileListKeysDoNothing) {
+    addCourses({"FIRST"});
+    addFolders({"A", "B"});
+    library->atFolderList = 0;
+    SelectVisit visit = openSelectVisit(context, SelectCourse, 1);
+    press(visit, DIK_TAB);
+    press(visit, DIK_1);
+    EXPECT_EQ(library->atFolderList, 0);
+    EXPECT_EQ(settings.FILTER, 0);
+    EXPECT_EQ(opened, -1);
+    hold(visit, DIK_RETURN);
+    EXPECT_EQ(visit.exitCode, SelectDecided);
+
+    SelectVisit back = openSelectVisit(context, SelectCourse, 1);
+    hold(back, DIK_ESCAPE);
+    EXPECT_EQ(back.exitCode, SelectBack);
 }
 
 }  // namespace
