@@ -13,6 +13,7 @@
 #include "gfx/display.h"
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
+#include "modes/course_scenes.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
 #include "results/result_scenes.h"
@@ -57,7 +58,7 @@ void addPlayChain(SceneTable& scenes) {
         releaseSlots(kFirstChartPictureSlot, kLastChartMediaSlot);
         releaseChartSamples();
     };
-    registerResultScenes(scenes, {.playedEntry = playedEntry});
+    registerResultScenes(scenes, {.playedEntry = playedEntry, .courseRanking = storedCourseRanking});
 }
 
 }  // namespace
@@ -68,6 +69,7 @@ SceneTable gameScenes() {
     scenes.wipeOut = wipeOut;
     scenes.loadChart = loadGameChart;
     addSelectScenes(scenes);
+    addCourseScenes(scenes);
     scenes.playChart = playChart;
     addPlayChain(scenes);
     return scenes;
