@@ -1,7 +1,11 @@
 #pragma once
 // Where the lanes, keys and panels of the play screen sit, fixed for a run
 // from the style, the chart's key mode and the lane options.
+//
+// SCAN2 turns the lanes into horizontal rows: there the lane positions,
+// areaLeft and laneOriginX are y coordinates, and the key "row" is a column.
 #include <array>
+#include <optional>
 
 #include "chart/chart.h"
 #include "play/play_config.h"
@@ -11,9 +15,9 @@ namespace kv {
 struct LaneSlot {
     int x = -1;  // inside the lane area; -1 = the lane is not shown
     int noteWidth = 0;
-    int keySprite = 0;         // at rest
+    int keySprite = 0;         // at rest (SCAN2: the key's socket)
     int pressedKeySprite = 0;  // drawn over it while pressed
-    int beamSet = 0;           // first of three beam images
+    int beamSet = 0;           // first of three beam images (SCAN2: the key itself)
 };
 
 struct LaneStrip {
@@ -39,6 +43,9 @@ struct LaneLayout {
     int laneOriginX = 0;
     int lanesWidth = 0;
     int messageX = 0;
+    // SCAN2 keeps its judgement on a row of its own beside the lanes; the
+    // other styles take the row from MSGPOS.
+    std::optional<int> fixedMessageRow;
     int keyRowY = 0, hitFlashRowY = 0, stripRowY = 0, beamRowY = 0;
     int gaugeX = 0, gaugeY = 457;
     int scoreX = 0, scoreY = 436;
@@ -47,8 +54,8 @@ struct LaneLayout {
     bool guidePanel = false;
 };
 
-// The layout of the lane styles that draw from the shared lane sheet
-// (BEMUSIC, UPWAY).
+// The layout of the lane styles BEMUSIC, UPWAY, SCAN2 and WAVE; the
+// sprites name cells of the style's own sheet.
 LaneLayout layoutLanes(const PlayConfig& config, const Settings& options, int keyMode);
 
 }  // namespace kv

@@ -88,6 +88,7 @@ int messageRow(const PanelView& view) {
     static constexpr int kRows[] = {280, 120, 200, kMessageRowOff};
     const int msgPos = std::clamp<int>(view.options.MSGPOS, 0, 3);
     if (msgPos == 3) return kMessageRowOff;
+    if (view.layout.fixedMessageRow) return *view.layout.fixedMessageRow;
     // The climb needs notes to divide by; a chart without any keeps the row.
     if (view.options.COMBOUP && view.chart.noteCount > 0)
         return 280 - int(std::int64_t(view.play.combo) * 160 / view.chart.noteCount);

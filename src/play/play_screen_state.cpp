@@ -38,6 +38,7 @@ void tick(Play& play, PlayScreenState& screen, bool secondTick) {
     if (!secondTick) return;
     for (Burst& burst : play.bonus.bursts)
         if (burst.used && ++burst.age > kBurstTicks) burst.used = false;
+    tickScanSparks(screen.sparks);
     easeScore(screen.scoreShown, play.score);
 }
 

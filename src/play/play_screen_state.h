@@ -8,6 +8,7 @@
 
 #include "play/play_config.h"
 #include "play/play_state.h"
+#include "play/scan_sparks.h"
 
 namespace kv {
 
@@ -31,6 +32,7 @@ struct PlayScreenState {
     std::int32_t framesCounted = 0;  // since the meter last turned over
     std::int32_t framesPerSecond = 0;
     std::int32_t paintedFrames = 0;  // every painted frame; paces blinking sprites
+    ScanSparks sparks;
 };
 
 // The animation ticks of one frame: 10 ms of the animation counter each.
