@@ -1,0 +1,14 @@
+#pragma once
+// A chart's ranking as the song list reads it back: the header scan of the
+// chart picks up its ranking file, which is then decoded.
+#include <filesystem>
+
+#include "results/ranking.h"
+
+namespace kv::test {
+
+// The ranking stored beside `chart` (an empty one when there is none or it
+// is damaged).
+Ranking storedRanking(const std::filesystem::path& chart);
+
+}  // namespace kv::test
