@@ -1,0 +1,88 @@
+// CPU time of one drawn play frame (layout, then the whole frame painted
+// into the back surface and presented headless) for each lane style, in
+// the middle of a dense chart with the lanes full of notes.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "gfx/display.h"
+#include "platform/platform.h"
+#include "play/lane_layout.h"
+#include "play/logic_step.h"
+#include "play/play_screen.h"
+#include "play/run_start.h"
+#include "settings/settings.h"
+
+namespace {
+
+constexpr int kMeasures = 40;
+constexpr int kStepsIntoTheChart = 3000;  // well past the pre-roll, lanes full
+
+class SilentSound : public kv::PlaySound {
+public:
+    void playSample(int) override {}
+    void playSampleLow(int) override {}
+    void startMusic() override {}
+};
+
+// Sixteenth notes on all seven keys and the turntable.
+void fillDenseChart(kv::Chart& chart) {
+    chart.keyMode = kv::SevenKeys;
+    chart.baseTempo = chart.playTempo = 150.0;
+    chart.rank = 2;
+    for (int measure = 0; measure < kMeasures; ++measure)
+        for (int sixteenth = 0; sixteenth < 16; ++sixteenth)
+            for (int lane = 0; lane < 8; ++lane) {
+                chart.playLanes[std::size_t(lane)].push(kv::ChartObject{
+                    std::int16_t(measure), std::int16_t(sixteenth * 18), std::int16_t(lane + 1), kv::NoteKind::Normal});
+                ++chart.noteCount;
+            }
+    chart.lastMeasure = kMeasures - 1;
+}
+
+// Sheets with every fourth pixel transparent, so keyed copies cannot skip
+// whole rows; the cost of a copy does not depend on the picture.
+void fillSheets() {
+    for (int slot = 0; slot <= 3; ++slot) {
+        kv::createSlot(slot, kv::kScreenWidth, kv::kScreenHeight, 0);
+        kv::Surface& sheet = *kv::slotSurface(slot);
+        for (std::size_t i = 0; i < sheet.pixels.size(); ++i)
+            sheet.pixels[i] = i % 4 == 0 ? 0 : kv::Pixel(0x203040 + i % 0x1000);
+    }
+}
+
+void PlayFrame(benchmark::State& state) {
+    kv::platform::startPlatform(true);
+    kv::createDisplay(false);
+    fillSheets();
+    kv::settings() = kv::Settings{};
+
+    auto chart = std::make_unique<kv::Chart>();
+    fillDenseChart(*chart);
+    auto play = std::make_unique<kv::Play>();
+    kv::PlayConfig config;
+    config.style = std::int8_t(state.range(0));
+    config.line = 1;
+    SilentSound sound;
+    kv::PlayContext ctx{*play, *chart, config, sound, [] { return 0; }};
+    kv::startRun(ctx, false);
+    const kv::StepInput input;
+    for (int step = 0; step < kStepsIntoTheChart; ++step) kv::runLogicStep(ctx, input);
+    kv::PlayScreenState screen;
+
+    for (auto _ : state) {
+        const kv::LaneLayout layout = kv::layoutLanes(config, kv::settings(), chart->keyMode);
+        kv::paintPlayFrame(ctx, layout, screen);
+        benchmark::DoNotOptimize(kv::display.back.pixels.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(state.range(0) == kv::Bemusic ? "BEMUSIC"
+                   : state.range(0) == kv::Upway ? "UPWAY"
+                   : state.range(0) == kv::Scan2 ? "SCAN2"
+                                                 : "WAVE");
+    kv::releaseDisplay();
+    kv::platform::stopPlatform();
+}
+BENCHMARK(PlayFrame)->DenseRange(kv::Bemusic, kv::Wave)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
