@@ -55,9 +55,11 @@ void drawRankingTable(int x, int headerY, const Ranking& ranking, int ownRow, co
     for (int row = 0; row < kRankingRows; ++row) {
         const RankingEntry& entry = ranking.entries[row];
         if (entry.empty()) continue;
+        // The run's own row shows the name once it is accepted, before the file is written.
+        const auto& name = row == ownRow && flow.nameAccepted ? flow.name.name : entry.name;
         char line[32];
-        std::snprintf(line, sizeof line, "%d %c%c%c%c %6d", row + 1, entry.name[0], entry.name[1], entry.name[2],
-                      entry.name[3], static_cast<int>(entry.score));
+        std::snprintf(line, sizeof line, "%d %c%c%c%c %6d", row + 1, name[0], name[1], name[2], name[3],
+                      static_cast<int>(entry.score));
         drawLargeText(x, rowY(headerY, row), line, row == ownRow ? 1 : 0);
     }
     if (flow.phase != ResultPhase::NameEntry || ownRow < 0) return;

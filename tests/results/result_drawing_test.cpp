@@ -94,5 +94,22 @@ TEST_F(ResultDrawingTest, NameCursorBlinksAtTheTypedPlaceOfTheRunsRow) {
     EXPECT_EQ(at(cursorX + 5, rowY + 10), 0u) << "hidden in the first half of the period";
 }
 
+TEST_F(ResultDrawingTest, AcceptedNameShowsInTheRunsRowBeforeTheFileIsWritten) {
+    Ranking ranking;
+    ranking.entries[0].score = 150000;
+    ResultFlow flow = startResultFlow(true, false, "AB1");
+    flow.phase = ResultPhase::Waiting;
+    const auto drawn = [&](const Ranking& shown, bool accepted) {
+        clearBack();
+        flow.nameAccepted = accepted;
+        drawRankingTable(437, 145, shown, 0, flow);
+        return test::hashSurface(display.back);
+    };
+    Ranking stored = ranking;
+    stored.entries[0].name = {'A', 'B', '1', ' '};
+    EXPECT_EQ(drawn(ranking, true), drawn(stored, false));
+    EXPECT_NE(drawn(ranking, false), drawn(stored, false)) << "an unaccepted name leaves the row blank";
+}
+
 }  // namespace
 }  // namespace kv

@@ -29,9 +29,11 @@ double startHighlightedChart(TimedScript& script) {
     return playStart;
 }
 
-void enterNameAndLeave(TimedScript& script, std::string_view name, const std::filesystem::path& shot) {
-    script.wait(kFiguresRollMs).type(name).press("RETURN").wait(kScreenStepMs);
-    if (!shot.empty()) script.shot(shot);
+void enterNameAndLeave(TimedScript& script, std::string_view name, const ResultShots& shots) {
+    script.wait(kFiguresRollMs).type(name).wait(kScreenStepMs);
+    if (!shots.typing.empty()) script.shot(shots.typing);
+    script.press("RETURN").wait(kScreenStepMs);
+    if (!shots.named.empty()) script.shot(shots.named);
     script.press("RETURN").wait(kListOpensMs);
 }
 

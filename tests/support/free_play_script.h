@@ -26,9 +26,14 @@ double chooseChartFromTitle(TimedScript& script, int listLine);
 // loading screen go. Returns the game time at which play starts.
 double startHighlightedChart(TimedScript& script);
 
+// Pictures of the result screen to save (an empty path saves none).
+struct ResultShots {
+    std::filesystem::path typing;  // the name typed, not yet confirmed
+    std::filesystem::path named;   // after the name was confirmed
+};
+
 // At the result screen of a run that entered the ranking: lets the
-// figures roll in, types `name`, confirms it, saves a picture of the
-// screen to `shot` (when given) and leaves to the chart list.
-void enterNameAndLeave(TimedScript& script, std::string_view name, const std::filesystem::path& shot = {});
+// figures roll in, types `name`, confirms it and leaves to the chart list.
+void enterNameAndLeave(TimedScript& script, std::string_view name, const ResultShots& shots = {});
 
 }  // namespace kv::test

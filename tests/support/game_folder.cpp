@@ -103,4 +103,19 @@ GameFolder::Run GameFolder::tool(const std::vector<std::string>& arguments) cons
     return result;
 }
 
+int GameFolder::chartListLine(const fs::path& chart) const {
+    const std::string listing = tool({"--scan"}).output;
+    const std::string folder = "\"file\":\"" + chart.parent_path().string() + "/";
+    int line = 0;
+    std::size_t start = 0;
+    while (start < listing.size()) {
+        const std::size_t end = std::min(listing.find('\n', start), listing.size());
+        const std::string entry = listing.substr(start, end - start);
+        if (entry.find("\"file\":\"" + chart.string() + "\"") != std::string::npos) return line;
+        if (entry.find(folder) != std::string::npos) ++line;
+        start = end + 1;
+    }
+    return -1;
+}
+
 }  // namespace kv::test

@@ -42,6 +42,10 @@ public:
     // Runs `game --home HOME` with other arguments only (--scan, --info, ...).
     Run tool(const std::vector<std::string>& arguments) const;
 
+    // The line of `chart` in its folder's chart list, as `--scan` lists the
+    // library with the current settings; -1 when it is not listed.
+    int chartListLine(const std::filesystem::path& chart) const;
+
 private:
     std::filesystem::path program_;
     TempFolder folder_{"kv_game"};

@@ -1,0 +1,92 @@
+// Free play through to the ranking file: a played chart reaches the result
+// screen, the player types a name, and what the game stores beside the
+// chart is what the song list reads back, run after run.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shots.h"
+#include "support/free_play_script.h"
+#include "support/game_folder.h"
+#include "support/note_presses.h"
+#include "support/stored_ranking.h"
+
+namespace kv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kWipeMs = 1000;
+// Late enough to be a GREAT at the demo's 120 BPM (see the judged play runs).
+constexpr double kGreatLateMs = 7 * 1000.0 / 144.0;
+
+std::string nameOf(const RankingEntry& entry) { return std::string(entry.name.begin(), entry.name.end()); }
+
+class ResultRanking : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.setOption("TITLESKIP", "0");
+        ASSERT_TRUE(test::loadChartTiming(chart.string(), game.settings(), timing));
+        line = game.chartListLine(chart);
+        ASSERT_GE(line, 0);
+    }
+
+    // Free play from the title: the five-key demo chart with one press per
+    // note (`lateNotes` of them a GREAT late), then `name` at the result screen.
+    void play(std::size_t lateNotes, const std::string& name, const test::ResultShots& shots = {}) {
+        std::vector<double> offsets(timing.notes.size(), 0.0);
+        for (std::size_t i = 0; i < lateNotes; ++i) offsets[i * 4] = kGreatLateMs;
+        test::TimedScript script;
+        const double playStart = test::chooseChartFromTitle(script, line);
+        ASSERT_TRUE(test::addNotePresses(script, playStart, timing, game.settings(), offsets));
+        script.waitUntil(playStart + timing.clearedEndMs + kWipeMs);
+        test::enterNameAndLeave(script, name, shots);
+        const auto run = game.run(script.text());
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
+    }
+
+    test::GameFolder game{KV_HOME};
+    const fs::path chart = game / "demo/tide pool/tide_pool_5.bms";
+    test::ChartTiming timing;
+    int line = -1;
+};
+
+TEST_F(ResultRanking, NamedRunIsStoredBesideTheChartAndReadBackByTheSongList) {
+    const test::ResultShots shots{e2e::shotFolder() / "result_typing_name.png",
+                                  e2e::shotFolder() / "result_name_entered.png"};
+    fs::remove(shots.typing);
+    fs::remove(shots.named);
+    play(0, "AB1", shots);
+
+    EXPECT_TRUE(fs::exists(game / "demo/tide pool/tide_pool_5.K2R"));
+    const Ranking ranking = test::storedRanking(chart);
+    EXPECT_EQ(nameOf(ranking.entries[0]), "AB1 ");
+    EXPECT_EQ(ranking.entries[0].score, 200000);
+    EXPECT_EQ(ranking.entries[0].coolCount, timing.noteCount);
+    EXPECT_TRUE(ranking.entries[1].empty());
+    // The NAME setting keeps its "*" start, so typing a name does not replace it.
+    EXPECT_EQ(std::string(game.settings().NAME.data()).substr(0, 1), "*");
+    e2e::expectPicture(shots.typing);
+    e2e::expectPicture(shots.named);
+}
+
+TEST_F(ResultRanking, LaterRunsTakeTheirPlaceAmongTheStoredOnes) {
+    play(4, "MID");
+    play(0, "TOP");
+    play(8, "LOW");
+    play(4, "TIE");  // the same score as "MID": the earlier run stays ahead
+
+    const Ranking ranking = test::storedRanking(chart);
+    EXPECT_EQ(nameOf(ranking.entries[0]), "TOP ");
+    EXPECT_EQ(nameOf(ranking.entries[1]), "MID ");
+    EXPECT_EQ(nameOf(ranking.entries[2]), "TIE ");
+    EXPECT_EQ(nameOf(ranking.entries[3]), "LOW ");
+    EXPECT_TRUE(ranking.entries[4].empty());
+    EXPECT_GT(ranking.entries[0].score, ranking.entries[1].score);
+    EXPECT_EQ(ranking.entries[1].score, ranking.entries[2].score);
+    EXPECT_GT(ranking.entries[2].score, ranking.entries[3].score);
+    EXPECT_EQ(ranking.entries[1].greatCount, 4);
+}
+
+}  // namespace
+}  // namespace kv
