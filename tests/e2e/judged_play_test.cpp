@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "chart/chart.h"
 #include "support/free_play_script.h"
 #include "support/game_folder.h"
 #include "support/note_presses.h"
@@ -22,7 +23,10 @@ constexpr double kWipeMs = 1000;
 
 class JudgedPlay : public ::testing::Test {
 protected:
-    void SetUp() override { game.setOption("TITLESKIP", "0"); }
+    void SetUp() override {
+        game.setOption("TITLESKIP", "0");
+        game.setOption("KEY", "8");  // AUTO: every chart in its own key mode, so every lane key is pressed
+    }
 
     // Plays `chart` alone (single-song mode) with one press per note, each
     // moved by its offset, then names the result "AB1" and quits.
@@ -46,10 +50,13 @@ protected:
 };
 
 TEST_F(JudgedPlay, PressesOnTheBeatAreAllCool) {
-    for (const char* chart : {"tide_pool_5.bms", "tide_pool_7.bme", "tide_pool_14.bme"}) {
+    const std::pair<const char*, int> charts[] = {
+        {"tide_pool_5.bms", FiveKeys}, {"tide_pool_7.bme", SevenKeys}, {"tide_pool_14.bme", FourteenKeys}};
+    for (const auto& [chart, expectedKeyMode] : charts) {
         SCOPED_TRACE(chart);
         const RankingEntry top = playAndRank(chart);
         EXPECT_GT(noteCount, 0);
+        EXPECT_EQ(top.keyMode, expectedKeyMode);
         EXPECT_EQ(top.coolCount, noteCount);
         EXPECT_EQ(top.greatCount + top.goodCount + top.breakCount + top.missCount, 0);
         EXPECT_EQ(top.score, 200000);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 
 #include "settings/settings_file.h"
 
@@ -103,19 +104,38 @@ GameFolder::Run GameFolder::tool(const std::vector<std::string>& arguments) cons
     return result;
 }
 
-int GameFolder::chartListLine(const fs::path& chart) const {
+std::vector<std::string> GameFolder::scanLines() const {
     const std::string listing = tool({"--scan"}).output;
-    const std::string folder = "\"file\":\"" + chart.parent_path().string() + "/";
-    int line = 0;
-    std::size_t start = 0;
-    while (start < listing.size()) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < listing.size();) {
         const std::size_t end = std::min(listing.find('\n', start), listing.size());
-        const std::string entry = listing.substr(start, end - start);
-        if (entry.find("\"file\":\"" + chart.string() + "\"") != std::string::npos) return line;
-        if (entry.find(folder) != std::string::npos) ++line;
+        lines.push_back(listing.substr(start, end - start));
         start = end + 1;
     }
+    return lines;
+}
+
+int GameFolder::chartListLine(const fs::path& chart) const {
+    const std::string sameFolder = "\"file\":\"" + chart.parent_path().string() + "/";
+    int line = 0;
+    for (const std::string& entry : scanLines()) {
+        if (entry.find("\"file\":\"" + chart.string() + "\"") != std::string::npos) return line;
+        if (entry.find(sameFolder) != std::string::npos) ++line;
+    }
     return -1;
+}
+
+int GameFolder::folderListLine(std::string_view folderName) const {
+    std::set<std::string> names;  // byte order, as the list sorts them
+    const std::string key = "\"folder\":\"";
+    for (const std::string& entry : scanLines()) {
+        const std::size_t at = entry.find(key);
+        if (at == std::string::npos) continue;
+        const std::size_t from = at + key.size();
+        names.insert(entry.substr(from, entry.find('"', from) - from));
+    }
+    const auto found = names.find(std::string(folderName));
+    return found == names.end() ? -1 : int(std::distance(names.begin(), found));
 }
 
 }  // namespace kv::test

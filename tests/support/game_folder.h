@@ -45,8 +45,13 @@ public:
     // The line of `chart` in its folder's chart list, as `--scan` lists the
     // library with the current settings; -1 when it is not listed.
     int chartListLine(const std::filesystem::path& chart) const;
+    // The line of a song folder in the folder list, which lists the folders
+    // of `--scan` by name; -1 when there is no such folder.
+    int folderListLine(std::string_view folderName) const;
 
 private:
+    std::vector<std::string> scanLines() const;
+
     std::filesystem::path program_;
     TempFolder folder_{"kv_game"};
     TempFolder logs_{"kv_game_logs"};
