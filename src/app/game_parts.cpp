@@ -58,7 +58,8 @@ void addPlayChain(SceneTable& scenes) {
         releaseSlots(kFirstChartPictureSlot, kLastChartMediaSlot);
         releaseChartSamples();
     };
-    registerResultScenes(scenes, {.playedEntry = playedEntry, .courseRanking = storedCourseRanking});
+    registerResultScenes(scenes,
+                         {.playedEntry = playedEntry, .courseRanking = storedCourseRanking, .wipeOut = wipeOut});
 }
 
 }  // namespace

@@ -13,16 +13,16 @@ void registerResultScenes(SceneTable& scenes, ResultSceneSources sources) {
     scenes.evaluateClear = [sources](int purpose) {
         return evaluateClear(purpose, purpose == PurposePuzzle && sources.missionLost && sources.missionLost());
     };
-    scenes.resultScreen = [&scenes, sources](int purpose, int grade) {
+    scenes.resultScreen = [sources](int purpose, int grade) {
         const int mission = purpose == PurposePuzzle && sources.missionIndex ? sources.missionIndex() : -1;
         const int choice = resultScreen(purpose, grade, sources.playedEntry(), mission);
-        if (choice != ResultNothing && scenes.wipeOut) scenes.wipeOut();
+        if (choice != ResultNothing && sources.wipeOut) sources.wipeOut();
         return choice;
     };
-    scenes.courseResultScreen = [&scenes, sources](int course) {
+    scenes.courseResultScreen = [sources](int course) {
         const CourseRankingKey key = course >= 0 && sources.courseRanking ? sources.courseRanking(course)
                                                                           : CourseRankingKey{};
-        if (courseResultScreen(course, key.name, key.chartsChecksum) && scenes.wipeOut) scenes.wipeOut();
+        if (courseResultScreen(course, key.name, key.chartsChecksum) && sources.wipeOut) sources.wipeOut();
     };
     scenes.recordCourseStage = [](int stage) { recordCourseStage(stage); };
 }

@@ -22,10 +22,13 @@ struct ResultSceneSources {
     std::function<int()> missionIndex;         // the puzzle cell played
     std::function<bool()> missionLost;         // the puzzle's goal was missed
     std::function<CourseRankingKey(int course)> courseRanking;
+    std::function<int()> wipeOut;  // the transition run when a result screen is left
 };
 
 // Registers evaluateClear, resultScreen, courseResultScreen and
-// recordCourseStage; the screens end with the table's wipe when they are left.
+// recordCourseStage; the screens end with the sources' wipe when they are
+// left. The registered functions hold copies of what they use, so the
+// table can be copied or moved freely.
 void registerResultScenes(SceneTable& scenes, ResultSceneSources sources);
 
 }  // namespace kv

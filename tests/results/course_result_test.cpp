@@ -19,8 +19,8 @@ protected:
         std::filesystem::create_directories(temp.path() / "course");
         ResultSceneSources sources;
         sources.courseRanking = [](int) { return CourseRankingKey{"HARD5", 0x44}; };
+        sources.wipeOut = [this] { return ++wipes; };
         registerResultScenes(scenes, sources);
-        scenes.wipeOut = [this] { return ++wipes; };
         theChart.noteCount = 100;
         for (int stage = 0; stage < kCourseStages; ++stage) {
             thePlay = Play{};
@@ -62,6 +62,14 @@ TEST_F(CourseResultTest, TabDoesNotRestartACourse) {
     session.runScript("wait 100\npress RETURN\nwait 100\ntype AB\npress RETURN\nwait 100\npress TAB\nwait 500\n");
     scenes.courseResultScreen(0);
     EXPECT_EQ(wipes, 0) << "still waiting when the quit message came";
+}
+
+TEST_F(CourseResultTest, CopiedTableEndsWithTheWipeItWasGiven) {
+    const SceneTable copy = scenes;
+    scenes = SceneTable{};  // the table the scenes were registered in is gone
+    session.runScript("wait 100\npress RETURN\nwait 100\ntype AB\npress RETURN\nwait 100\npress RETURN\nwait 500\n");
+    copy.courseResultScreen(-3);
+    EXPECT_EQ(wipes, 1);
 }
 
 }  // namespace
