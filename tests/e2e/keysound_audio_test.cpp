@@ -3,7 +3,6 @@
 // recording that sounds at every note and is silent between them.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -11,23 +10,13 @@
 #include "support/blip_chart.h"
 #include "support/free_play_script.h"
 #include "support/game_folder.h"
+#include "support/loudness.h"
 #include "support/note_presses.h"
 
 namespace kv {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Root mean square of both channels over [fromMs, toMs) of the recording.
-double loudness(const platform::PcmSound& sound, double fromMs, double toMs) {
-    const auto frame = [&](double ms) {
-        return std::min(sound.frames(), std::size_t(std::max(0.0, ms) * sound.rate / 1000.0));
-    };
-    double sum = 0;
-    const std::size_t first = frame(fromMs) * 2, last = frame(toMs) * 2;
-    for (std::size_t i = first; i < last; ++i) sum += double(sound.samples[i]) * sound.samples[i];
-    return last > first ? std::sqrt(sum / double(last - first)) : 0.0;
-}
 
 TEST(KeysoundRecording, PressedNotesSoundAtTheirTimesAndNothingBetween) {
     test::GameFolder game(KV_HOME);
@@ -53,8 +42,8 @@ TEST(KeysoundRecording, PressedNotesSoundAtTheirTimesAndNothingBetween) {
         const double at = playStart + note.ms;
         SCOPED_TRACE("note at " + std::to_string(at) + " ms");
         // A press is heard within a frame of its time; the blip is gone 100 ms later.
-        EXPECT_GT(loudness(sound, at - 5, at + 60), 1000.0);
-        EXPECT_LT(loudness(sound, at + 150, at + 450), 10.0);
+        EXPECT_GT(test::loudness(sound, at - 5, at + 60), 1000.0);
+        EXPECT_LT(test::loudness(sound, at + 150, at + 450), 10.0);
     }
 }
 

@@ -1,0 +1,65 @@
+// Replays end to end: a recorded run of the blip chart, played back once
+// it is over, is saved from the result screen with S; the file beside the
+// chart holds the presses as played and the song list marks the chart.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "chart/header_scan.h"
+#include "play/replay_file.h"
+#include "support/blip_chart.h"
+#include "support/free_play_script.h"
+#include "support/game_folder.h"
+#include "support/note_presses.h"
+
+namespace kv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kFiguresRollMs = 3000;
+constexpr double kScreenStepMs = 500;
+constexpr double kListOpensMs = 2000;
+
+TEST(ReplayRun, RecordedRunIsSavedWithItsPressesAndMarkedInTheSongList) {
+    test::GameFolder game(KV_HOME);
+    game.setOption("TITLESKIP", "0");
+    game.setOption("REPLAY", "1");  // ON: record, and play the run back once it is over
+    const fs::path chart = test::writeBlipChart(game / "blips");
+    ASSERT_FALSE(chart.empty());
+    test::ChartTiming timing;
+    ASSERT_TRUE(test::loadChartTiming(chart.string(), game.settings(), timing));
+
+    test::TimedScript script;
+    const double playStart = test::chooseChartFromTitle(script, 0);
+    ASSERT_TRUE(test::addNotePresses(script, playStart, timing, game.settings()));
+    // The live run, then its playback from the start, each ending like a cleared run.
+    script.waitUntil(playStart + 2 * timing.clearedEndMs + kListOpensMs);
+    script.wait(kFiguresRollMs).type("AB1").press("RETURN").wait(kScreenStepMs).press("S").wait(kListOpensMs);
+    const auto run = game.run(script.text(), {chart.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+
+    ChartEntry entry;
+    ASSERT_TRUE(scanChartHeader(entry, chart.parent_path().string(), chart.filename().string(), RankingPlace{}));
+    EXPECT_EQ(entry.hasReplay, 1);
+    EXPECT_NE(game.tool({"--scan"}).output.find("\"replay\":1"), std::string::npos);
+    auto record = std::make_unique<ReplayRecord>();
+    ASSERT_TRUE(loadReplay(chart.parent_path() / "blips.KRP", entry.checksum, *record));
+    // Measure m (1-4) has its four beats on lane m; every press was a COOL
+    // counted at most two steps from its note's position.
+    for (int lane = 1; lane <= 4; ++lane) {
+        const auto& presses = record->lanes[std::size_t(lane)];
+        ASSERT_EQ(presses.size(), 4u) << "lane " << lane;
+        for (int beat = 0; beat < 4; ++beat) {
+            const ReplayPress& press = presses[std::size_t(beat)];
+            EXPECT_EQ(press.code, 1);
+            const int offset = (press.measure - lane) * kStandardMeasure + press.step - 72 * beat;
+            EXPECT_LE(std::abs(offset), 2) << "lane " << lane << " beat " << beat;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kv
