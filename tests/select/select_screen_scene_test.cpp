@@ -10,6 +10,7 @@
 #include "gfx/display.h"
 #include "gfx/skin.h"
 #include "input/input.h"
+#include "chart/header_scan.h"
 #include "modes/course_list.h"
 #include "platform/image_codec.h"
 #include "select/select_screen.h"
@@ -102,13 +103,19 @@ TEST_F(SelectScene, QuitMessageReturnsAtOnce) {
     EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 0);
 }
 
-// Pixels of one colour inside a rectangle of a saved screenshot.
+bool near(Pixel a, Pixel b) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 24) return false;
+    return true;
+}
+
+// Pixels of about one colour (text edges are blended) inside a rectangle of a saved screenshot.
 int countColour(const std::filesystem::path& shot, Rect area, Pixel colour) {
     Surface picture;
     EXPECT_TRUE(platform::decodeImageFile(shot.string(), picture)) << shot;
     int count = 0;
     for (int y = area.top; y < area.bottom && y < picture.height; ++y)
-        for (int x = area.left; x < area.right && x < picture.width; ++x) count += picture.at(x, y) == colour;
+        for (int x = area.left; x < area.right && x < picture.width; ++x) count += near(picture.at(x, y), colour);
     return count;
 }
 
@@ -119,6 +126,25 @@ std::vector<Pixel> area(const std::filesystem::path& shot, Rect rect) {
     for (int y = rect.top; y < rect.bottom; ++y)
         for (int x = rect.left; x < rect.right; ++x) pixels.push_back(picture.at(x, y));
     return pixels;
+}
+
+TEST_F(SelectScene, ChartsWithAStoredScoreAreListedInTheClearColour) {
+    ChartEntry scanned;
+    ASSERT_EQ(scanChartHeader(scanned, (folder.path() / "SONGS/first").string(), "a.bms", {1, ""}), 1);
+    Ranking stored;
+    stored.entries[0].score = 150000;
+    int next = 3;
+    ASSERT_TRUE(writeRankingBlock(folder.path() / "SONGS/first/a.K2R",
+                                  encodeRanking(stored, scanned.checksum, [&next] { return next += 11; })));
+    const auto shot = std::filesystem::temp_directory_path() / "select_clear_colour.png";
+    // The cursor bar moves off the first line, so its colour cannot be mistaken for the text's.
+    session.runScript("wait 300\npress RETURN\nwait 300\npress DOWN\nwait 300\nshot " + shot.string() +
+                      "\npress ESCAPE\nwait 100\n");
+    EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 2);
+    const Rect firstLine{480, 41, 624, 53}, secondLine{480, 53, 624, 65};
+    EXPECT_GT(countColour(shot, firstLine, skin.CLEARCOLOR), 4) << "the chart with a score";
+    EXPECT_EQ(countColour(shot, firstLine, skin.FONTCOLOR), 0);
+    EXPECT_GT(countColour(shot, secondLine, skin.FONTCOLOR), 10) << "the chart without one";
 }
 
 TEST_F(SelectScene, CourseListShowsTheHighlightedLineAndReturnsIt) {
