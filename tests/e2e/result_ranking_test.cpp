@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "chart/chart_entry.h"
 #include "shots.h"
 #include "support/free_play_script.h"
 #include "support/game_folder.h"
@@ -31,18 +32,26 @@ protected:
         ASSERT_GE(line, 0);
     }
 
-    // Free play from the title: the five-key demo chart with one press per
-    // note (`lateNotes` of them a GREAT late), then `name` at the result screen.
-    void play(std::size_t lateNotes, const std::string& name, const test::ResultShots& shots = {}) {
+    // Free play from the title up to the result screen: the five-key demo
+    // chart with one press per note, `lateNotes` of them a GREAT late.
+    test::TimedScript playToResult(std::size_t lateNotes) {
         std::vector<double> offsets(timing.notes.size(), 0.0);
         for (std::size_t i = 0; i < lateNotes; ++i) offsets[i * 4] = kGreatLateMs;
         test::TimedScript script;
         const double playStart = test::chooseChartFromTitle(script, line);
-        ASSERT_TRUE(test::addNotePresses(script, playStart, timing, game.settings(), offsets));
+        EXPECT_TRUE(test::addNotePresses(script, playStart, timing, game.settings(), offsets));
         script.waitUntil(playStart + timing.clearedEndMs + kWipeMs);
-        test::enterNameAndLeave(script, name, shots);
+        return script;
+    }
+    void run(const test::TimedScript& script) {
         const auto run = game.run(script.text());
         ASSERT_EQ(run.exitCode, 0) << run.errors;
+    }
+    // A played run named `name` at the result screen, back to the list.
+    void play(std::size_t lateNotes, const std::string& name, const test::ResultShots& shots = {}) {
+        test::TimedScript script = playToResult(lateNotes);
+        test::enterNameAndLeave(script, name, shots);
+        run(script);
     }
 
     test::GameFolder game{KV_HOME};
@@ -86,6 +95,20 @@ TEST_F(ResultRanking, LaterRunsTakeTheirPlaceAmongTheStoredOnes) {
     EXPECT_EQ(ranking.entries[1].score, ranking.entries[2].score);
     EXPECT_GT(ranking.entries[2].score, ranking.entries[3].score);
     EXPECT_EQ(ranking.entries[1].greatCount, 4);
+}
+
+TEST_F(ResultRanking, QuitDuringNameEntryKeepsTheStoredRanking) {
+    play(4, "OLD");
+    const fs::path file = game / "demo/tide pool/tide_pool_5.K2R";
+    const std::string stored = test::TempFolder::read(file);
+    ASSERT_EQ(stored.size(), std::size_t(kRankingBlockSize));
+
+    test::TimedScript script = playToResult(0);  // a better run, which takes the first place...
+    script.wait(3000).type("NE");                 // ...but the window closes before the name is done
+    run(script);
+
+    EXPECT_EQ(test::TempFolder::read(file), stored);
+    EXPECT_EQ(nameOf(test::storedRanking(chart).entries[0]), "OLD ");
 }
 
 }  // namespace
