@@ -267,6 +267,7 @@ SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode) {
     // ranking just stored by the result screen is there on return.
     const ListKind kind = shownList(visit, context.library);
     showRankingAt(context, kind, cursorOf(context, kind));
+    keepVisible(context, visit);  // a cursor far down the list is in the window from the first frame
     return visit;
 }
 

@@ -4,6 +4,7 @@
 
 #include "audio/sample_slots.h"
 #include "input/dik.h"
+#include "select/list_cursor.h"
 #include "select/select_screen.h"
 
 namespace kv {
@@ -326,9 +327,15 @@ TEST_F(CourseListFixture, MovingOntoACourseShowsItsRanking) {
 TEST_F(CourseListFixture, OpeningClampsACursorPastTheCoursesAndShowsThatCourse) {
     addCourses({"FIRST", "SECOND"});
     cursors.courseCursor = 9;  // a course that was removed since the last visit
-    openSelectVisit(context, SelectCourse, 1);
+    EXPECT_EQ(openSelectVisit(context, SelectCourse, 1).listTop, 0);
     EXPECT_EQ(cursors.courseCursor, 4);
     EXPECT_EQ(rankingsShown, (std::vector<std::string>{"SECOND"}));
+}
+
+TEST_F(CourseListFixture, OpeningScrollsTheWindowToTheCursor) {
+    for (int i = 0; i < kMaxCourses; ++i) addCourses({"C"});
+    cursors.courseCursor = 42;
+    EXPECT_EQ(openSelectVisit(context, SelectCourse, 1).listTop, 42 - (kListWindowLines - 1));
 }
 
 TEST_F(CourseListFixture, DecideAndEscapeEndTheVisitWhileListKeysDoNothing) {
