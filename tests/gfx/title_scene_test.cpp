@@ -11,33 +11,21 @@
 #include "gfx/display.h"
 #include "gfx/skin.h"
 #include "input/input.h"
-#include "support/headless_session.h"
 #include "settings/settings.h"
-#include "support/temp_folder.h"
+#include "support/skinned_scene.h"
 
 namespace kv {
 namespace {
 
 constexpr Pixel kAltTitle = rgb(200, 30, 60);
 
-// A program folder holding the default skin, made current.
+// The default skin in a scratch program folder.
 class TitleScene : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : std::filesystem::directory_iterator(KV_HOME))
-            if (entry.path().extension() == ".pic" || entry.path().filename() == "DEFAULT.KZK")
-                std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
-        for (int slot = 0; slot < 4; ++slot) ASSERT_EQ(createSlot(slot, 640, 480, 0), 1);
-        createInput();
-        createKeyboard();
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        shell() = Shell{};
-        shell().programFolder = folder.path().string() + "/";
         settings().SKIN = 0;
         settings().USEJOYPAD = 0;
     }
-    void TearDown() override { std::filesystem::current_path(previous); }
 
     // A second skin whose title picture is one flat colour.
     void addFlatSkin() {
@@ -53,9 +41,9 @@ protected:
         readSkin(skinList.names[validSkinIndex(settings().SKIN)]);
     }
 
-    test::TempFolder folder{"title"};
-    test::HeadlessSession session;
-    std::filesystem::path previous;
+    test::SkinnedScene scene{KV_HOME, "title"};
+    test::TempFolder& folder = scene.folder;
+    test::HeadlessSession& session = scene.session;
 };
 
 TEST_F(TitleScene, EscapeTwiceLeavesThroughTheExitItem) {

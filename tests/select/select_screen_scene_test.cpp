@@ -16,8 +16,7 @@
 #include "select/select_screen.h"
 #include "select/select_screen_run.h"
 #include "settings/settings.h"
-#include "support/headless_session.h"
-#include "support/temp_folder.h"
+#include "support/skinned_scene.h"
 
 namespace kv {
 namespace {
@@ -30,18 +29,8 @@ std::string chart(const std::string& title, int level) {
 class SelectScene : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : std::filesystem::directory_iterator(KV_HOME))
-            if (entry.path().extension() == ".pic" || entry.path().filename() == "DEFAULT.KZK")
-                std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
         folder.write("SONGS/first/a.bms", chart("\x83\x65\x83\x58\x83\x67 SONG", 3));  // Shift-JIS title
         folder.write("SONGS/second/b.bms", chart("SECOND SONG", 7));
-        for (int slot = 0; slot < 4; ++slot) ASSERT_EQ(createSlot(slot, 640, 480, 0), 1);
-        createInput();
-        createKeyboard();
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        shell() = Shell{};
-        shell().programFolder = folder.path().string() + "/";
         settings() = Settings{};
         readSkin(kDefaultSkinFile);
         SongLibrary& library = songLibrary();
@@ -50,11 +39,9 @@ protected:
         selectCursors() = SelectCursors{};
         ASSERT_TRUE(buildFolderList(library, shell().programFolder, {}));
     }
-    void TearDown() override { std::filesystem::current_path(previous); }
-
-    test::TempFolder folder{"select"};
-    test::HeadlessSession session;
-    std::filesystem::path previous;
+    test::SkinnedScene scene{KV_HOME, "select"};
+    test::TempFolder& folder = scene.folder;
+    test::HeadlessSession& session = scene.session;
 };
 
 TEST_F(SelectScene, OpensTheFolderMovesAndBacksOut) {
