@@ -58,8 +58,12 @@ void addPlayChain(SceneTable& scenes) {
         releaseSlots(kFirstChartPictureSlot, kLastChartMediaSlot);
         releaseChartSamples();
     };
-    registerResultScenes(scenes,
-                         {.playedEntry = playedEntry, .courseRanking = storedCourseRanking, .wipeOut = wipeOut});
+    // Puzzle missions have no sources yet: their runs are judged without a mission.
+    ResultSceneSources sources;
+    sources.playedEntry = playedEntry;
+    sources.courseRanking = storedCourseRanking;
+    sources.wipeOut = wipeOut;
+    registerResultScenes(scenes, sources);
 }
 
 }  // namespace
