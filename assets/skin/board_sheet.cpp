@@ -139,11 +139,13 @@ void drawMarks(Canvas& c) {
     for (int i = 0; i < 5; ++i)
         label(c, {p.left + 4, p.top + rows[i], p.left + 31, p.top + rows[i] + 14}, names[i], hex(kJudgements[i].top),
               hex(kJudgements[i].bottom));
-    // Markers of the current judgement's row.
+    // Markers of the current judgement's row: drawn over the row's label, so
+    // each is that label lit up, dark letters on its own colour.
     for (int i = 0; i < 5; ++i) {
         const kv::Rect& r = boardTable[71 + i];
-        c.fill(polygon({{r.left + 4.0f, r.top + 3.0f}, {r.right - 4.0f, r.top + 8.5f}, {r.left + 4.0f, r.bottom - 3.0f}}),
-               horizontal(hex(kJudgements[i].top), hex(kJudgements[i].bottom), r.left, r.right), r);
+        c.fill(roundedBox(r.left + 2.0f, r.top + 1.0f, r.right - 2.0f, r.bottom - 1.0f, 4.0f),
+               vertical(hex(kJudgements[i].top), hex(kJudgements[i].bottom), r.top, r.bottom), r);
+        label(c, {r.left + 4, r.top, r.left + 31, r.top + 14}, names[i], kNight, kNight);
     }
 }
 
