@@ -19,33 +19,12 @@
 #include "play/play_screen.h"
 #include "play/run_start.h"
 #include "settings/settings.h"
+#include "dense_chart.h"
 
 namespace {
 
 constexpr int kMeasures = 40;
 constexpr int kStepsIntoTheChart = 3000;  // well past the pre-roll, lanes full
-
-class SilentSound : public kv::PlaySound {
-public:
-    void playSample(int) override {}
-    void playSampleLow(int) override {}
-    void startMusic() override {}
-};
-
-// Sixteenth notes on all seven keys and the turntable.
-void fillDenseChart(kv::Chart& chart) {
-    chart.keyMode = kv::SevenKeys;
-    chart.baseTempo = chart.playTempo = 150.0;
-    chart.rank = 2;
-    for (int measure = 0; measure < kMeasures; ++measure)
-        for (int sixteenth = 0; sixteenth < 16; ++sixteenth)
-            for (int lane = 0; lane < 8; ++lane) {
-                chart.playLanes[std::size_t(lane)].push(kv::ChartObject{
-                    std::int16_t(measure), std::int16_t(sixteenth * 18), std::int16_t(lane + 1), kv::NoteKind::Normal});
-                ++chart.noteCount;
-            }
-    chart.lastMeasure = kMeasures - 1;
-}
 
 // Sheets with every fourth pixel transparent, so keyed copies cannot skip
 // whole rows; the cost of a copy does not depend on the picture.
@@ -65,12 +44,12 @@ void PlayFrame(benchmark::State& state) {
     kv::settings() = kv::Settings{};
 
     auto chart = std::make_unique<kv::Chart>();
-    fillDenseChart(*chart);
+    kv::bench::fillDenseChart(*chart, kMeasures, false);
     auto play = std::make_unique<kv::Play>();
     kv::PlayConfig config;
     config.style = std::int8_t(state.range(0));
     config.line = 1;
-    SilentSound sound;
+    kv::bench::SilentSound sound;
     kv::PlayContext ctx{*play, *chart, config, sound, [] { return 0; }};
     kv::startRun(ctx, false);
     const kv::StepInput input;
@@ -122,7 +101,7 @@ void HeadlessPlayScene(benchmark::State& state) {
         kv::settings().STYLE = std::int8_t(state.range(0));
         kv::settings().MAXFPS = 999;
         auto chart = std::make_unique<kv::Chart>();  // too large for the stack
-        fillDenseChart(*chart);
+        kv::bench::fillDenseChart(*chart, kMeasures, false);
         kv::theChart = *chart;
         const auto began = std::chrono::steady_clock::now();
         kv::playChart(kv::ChartEntry{}, -1);

@@ -13,40 +13,19 @@
 #include "play/logic_step.h"
 #include "play/offline_render.h"
 #include "play/run_start.h"
+#include "dense_chart.h"
 
 namespace {
 
 constexpr int kMeasures = 120;
 
-class SilentSound : public kv::PlaySound {
-public:
-    void playSample(int) override {}
-    void playSampleLow(int) override {}
-    void startMusic() override {}
-};
-
-// Sixteenth notes on all seven keys and the turntable, plus background.
-void fillDenseChart(kv::Chart& chart) {
-    chart.baseTempo = chart.playTempo = 150.0;
-    for (int measure = 0; measure < kMeasures; ++measure) {
-        for (int sixteenth = 0; sixteenth < 16; ++sixteenth) {
-            const auto position = std::int16_t(sixteenth * 18);
-            for (int lane = 0; lane < 8; ++lane)
-                chart.playLanes[std::size_t(lane)].push(
-                    kv::ChartObject{std::int16_t(measure), position, std::int16_t(lane + 1), kv::NoteKind::Normal});
-            chart.bgm.push(kv::ChartEvent{std::int16_t(measure), position, 9});
-        }
-    }
-    chart.lastMeasure = kMeasures - 1;
-}
-
 void BM_LogicSteps(benchmark::State& state) {
     auto chart = std::make_unique<kv::Chart>();
-    fillDenseChart(*chart);
+    kv::bench::fillDenseChart(*chart, kMeasures, true);
     chart->autoplayActive = 1;
     auto play = std::make_unique<kv::Play>();
     kv::PlayConfig config;
-    SilentSound sound;
+    kv::bench::SilentSound sound;
     unsigned seed = 1;
     kv::PlayContext ctx{*play, *chart, config, sound, [&seed] {
                             seed = seed * 214013u + 2531011u;
