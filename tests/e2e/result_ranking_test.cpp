@@ -97,6 +97,15 @@ TEST_F(ResultRanking, LaterRunsTakeTheirPlaceAmongTheStoredOnes) {
     EXPECT_EQ(ranking.entries[1].greatCount, 4);
 }
 
+TEST_F(ResultRanking, ProgramFolderRankingIsNamedAfterTheChartFileAlone) {
+    game.setOption("RANKING", "2");  // KVFOLDER
+    play(0, "KVF");
+
+    EXPECT_TRUE(fs::exists(game / "tide_pool_5.K2R"));
+    EXPECT_FALSE(fs::exists(game / "demo/tide pool/tide_pool_5.K2R"));
+    EXPECT_EQ(nameOf(test::storedRankingInProgramFolder(chart, game.home()).entries[0]), "KVF ");
+}
+
 TEST_F(ResultRanking, QuitDuringNameEntryKeepsTheStoredRanking) {
     play(4, "OLD");
     const fs::path file = game / "demo/tide pool/tide_pool_5.K2R";

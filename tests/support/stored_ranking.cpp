@@ -5,11 +5,22 @@
 
 namespace kv::test {
 
-Ranking storedRanking(const std::filesystem::path& chart) {
+namespace {
+
+Ranking scannedRanking(const std::filesystem::path& chart, const RankingPlace& place) {
     ChartEntry entry;
-    const RankingPlace besideChart{kRankingBesideChart, chart.parent_path().string()};
-    if (!scanChartHeader(entry, chart.parent_path().string(), chart.filename().string(), besideChart)) return {};
+    if (!scanChartHeader(entry, chart.parent_path().string(), chart.filename().string(), place)) return {};
     return loadRankingForDisplay(entry);
+}
+
+}  // namespace
+
+Ranking storedRanking(const std::filesystem::path& chart) {
+    return scannedRanking(chart, {kRankingBesideChart, chart.parent_path().string()});
+}
+
+Ranking storedRankingInProgramFolder(const std::filesystem::path& chart, const std::filesystem::path& programFolder) {
+    return scannedRanking(chart, {kRankingInProgramFolder, programFolder.string()});
 }
 
 }  // namespace kv::test

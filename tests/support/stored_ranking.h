@@ -10,5 +10,7 @@ namespace kv::test {
 // The ranking stored beside `chart` (an empty one when there is none or it
 // is damaged).
 Ranking storedRanking(const std::filesystem::path& chart);
+// The same with RANKING KVFOLDER: the file lies in the program folder.
+Ranking storedRankingInProgramFolder(const std::filesystem::path& chart, const std::filesystem::path& programFolder);
 
 }  // namespace kv::test
