@@ -10,6 +10,8 @@ namespace kv::test {
 
 namespace {
 
+constexpr int kBlipRate = 44100;
+
 const char* const kBlipChart =
     "#PLAYER 1\r\n#GENRE TEST\r\n#TITLE BLIPS\r\n#BPM 120\r\n#RANK 2\r\n#WAV01 blip.wav\r\n"
     "#00111:01010101\r\n#00212:01010101\r\n#00313:01010101\r\n#00414:01010101\r\n";

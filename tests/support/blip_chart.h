@@ -6,8 +6,6 @@
 
 namespace kv::test {
 
-constexpr int kBlipRate = 44100;
-
 // Writes "blips.bms" and its "blip.wav" into `folder` (created when
 // missing); returns the chart's path, or an empty path when writing failed.
 std::filesystem::path writeBlipChart(const std::filesystem::path& folder);

@@ -2,17 +2,24 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "input/key_names.h"
 #include "input/lanes.h"
 
 namespace kv::test {
 
+namespace {
+
+// The key name (as scripts take it) bound to a lane in a key mode, or ""
+// when the lane has no key.
 std::string laneKeyName(const Settings& bindings, int keyMode, int lane) {
     const int binding = laneBinding(keyMode, lane);
     if (binding < 0) return "";
     return std::string(dikName(bindings.KEYCODE[std::size_t(binding)]));
 }
+
+}  // namespace
 
 bool addNotePresses(TimedScript& script, double playStartMs, const ChartTiming& timing, const Settings& bindings,
                     const std::vector<double>& offsetsMs) {

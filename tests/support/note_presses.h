@@ -2,7 +2,6 @@
 // A player's hands as a script: every note of a chart pressed on the key
 // the settings bind to its lane, at the moment it reaches the line plus an
 // optional offset per press.
-#include <string>
 #include <vector>
 
 #include "settings/settings.h"
@@ -10,10 +9,6 @@
 #include "support/timed_script.h"
 
 namespace kv::test {
-
-// The key name (as scripts take it) bound to a lane in a key mode, or ""
-// when the lane has no key.
-std::string laneKeyName(const Settings& bindings, int keyMode, int lane);
 
 // Adds one press per note, `playStartMs` being the game time the play
 // clock starts at. `offsetsMs[i]` (when given) moves note i's press later
