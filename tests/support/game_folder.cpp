@@ -32,6 +32,11 @@ bool isProgram(const fs::path& file) {
     return name == "game" || name == "sysconfig";
 }
 
+// Settings and presets the player's own sessions in the built folder may have changed.
+bool isPlayersState(const fs::path& relative) {
+    return relative == kSettingsFileName || relative == "KV2OPT.DAT";
+}
+
 // One shell word, whatever the path holds.
 std::string quoted(const std::string& text) {
     std::string word = "'";
@@ -46,10 +51,15 @@ GameFolder::GameFolder(const fs::path& builtHome) : program_(builtHome / "game")
         const fs::path relative = fs::relative(entry.path(), builtHome);
         if (entry.is_directory()) {
             fs::create_directories(home() / relative);
-        } else if (!isProgram(entry.path()) && !leftByEarlierRun(entry.path())) {
+        } else if (!isProgram(entry.path()) && !leftByEarlierRun(entry.path()) && !isPlayersState(relative)) {
             fs::copy_file(entry.path(), home() / relative);
         }
     }
+    // The settings a fresh program folder ships with: windowed, 44.1 kHz sound.
+    Settings shipped;
+    shipped.WINDOW = 1;
+    shipped.WAVQUAL = 1;
+    saveSettings(shipped, home() / kSettingsFileName);
 }
 
 void GameFolder::setOption(std::string_view key, std::string_view value) {

@@ -21,7 +21,9 @@ namespace kv::test {
 class GameFolder {
 public:
     // Copies `builtHome` (the folder holding the `game` program) without its
-    // programs and without rankings or replays earlier runs left there.
+    // programs, without rankings or replays earlier runs left there, and
+    // with the settings a fresh program folder ships with (whatever a
+    // player's session in the built folder changed).
     explicit GameFolder(const std::filesystem::path& builtHome);
 
     const std::filesystem::path& home() const { return folder_.path(); }
