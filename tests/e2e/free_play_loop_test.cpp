@@ -92,6 +92,9 @@ TEST(FreePlayLoop, TitleToListToPlayToResultAndOutKeepsWhatThePlayerDid) {
     EXPECT_EQ(ranking.entries[0].keyMode, timing.keyMode);
     EXPECT_EQ(ranking.entries[0].speed, 3);
     EXPECT_TRUE(ranking.entries[1].empty()) << "the autoplay run is not ranked";
+    // The list column after leaving the autoplay run is the chart list's own.
+    EXPECT_TRUE(e2e::sameArea(shots / "loop_chart_list.png", shots / "loop_list_after_autoplay.png",
+                              Rect{426, 0, 640, 480}));
     for (const char* name : {"loop_title.png", "loop_folder_list.png", "loop_chart_list.png", "loop_options_basic.png",
                              "loop_options_screen.png", "loop_autoplay.png", "loop_list_after_autoplay.png",
                              "loop_play.png", "loop_result.png", "loop_list_with_ranking.png"})

@@ -1,7 +1,7 @@
 #pragma once
 // Where the end-to-end runs leave their screenshots for people to look at
-// (beside the program folder in the build tree), and a check that a shot
-// holds a real picture.
+// (beside the program folder in the build tree), and checks on what a shot
+// shows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -26,6 +26,18 @@ inline void expectPicture(const std::filesystem::path& shot) {
     EXPECT_EQ(picture.height, 480);
     const std::set<Pixel> colours(picture.pixels.begin(), picture.pixels.end());
     EXPECT_GT(colours.size(), 16u) << shot;
+}
+
+// Whether two shots show the same pixels inside `area`.
+inline bool sameArea(const std::filesystem::path& a, const std::filesystem::path& b, const Rect& area) {
+    Surface first, second;
+    if (!platform::decodeImageFile(a.string(), first) || !platform::decodeImageFile(b.string(), second)) return false;
+    const auto covers = [&](const Surface& s) { return area.right <= s.width && area.bottom <= s.height; };
+    if (!covers(first) || !covers(second)) return false;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (first.at(x, y) != second.at(x, y)) return false;
+    return true;
 }
 
 }  // namespace kv::e2e
