@@ -29,6 +29,7 @@
 #include "play/play_clock.h"
 #include "play/play_screen.h"
 #include "play/play_screen_bga.h"
+#include "play/replay_file.h"
 #include "play/run_start.h"
 #include "play/scroll_speed.h"
 #include "play/slot_sound.h"
@@ -54,11 +55,14 @@ const std::string& styleSheet(int style) {
     }
 }
 
-PlayConfig runConfig(int stageIndex) {
+PlayConfig runConfig(const ChartEntry& entry, int stageIndex) {
     PlayConfig config = playConfigFromSettings(settings());
     config.course = stageIndex >= 0;
     config.eternal = shell().playMode == EternalPlayMode;
     config.puzzle = shell().puzzleMode != 0;
+    // REPLAY LOAD plays back the replay saved beside the chart, if it was made on this chart.
+    config.replayFile = replayPathFor(chartPath(entry));
+    config.chartChecksum = entry.checksum;
     return config;
 }
 
@@ -169,7 +173,7 @@ int sceneResult(int endState) {
 }  // namespace
 
 int playChart(const ChartEntry& entry, int stageIndex) {
-    const PlayConfig config = runConfig(stageIndex);
+    const PlayConfig config = runConfig(entry, stageIndex);
     SlotSound sound;
     PlayContext ctx{thePlay, theChart, config, sound, nextRandom};
     Play& play = thePlay;

@@ -1,6 +1,7 @@
 // Replays end to end: a recorded run of the blip chart, played back once
 // it is over, is saved from the result screen with S; the file beside the
-// chart holds the presses as played and the song list marks the chart.
+// chart holds the presses as played and the song list marks the chart; a
+// later REPLAY LOAD run plays the file back and sounds the presses again.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,10 +9,12 @@
 #include <string>
 
 #include "chart/header_scan.h"
+#include "platform/sound_file.h"
 #include "play/replay_file.h"
 #include "support/blip_chart.h"
 #include "support/free_play_script.h"
 #include "support/game_folder.h"
+#include "support/loudness.h"
 #include "support/note_presses.h"
 
 namespace kv {
@@ -23,7 +26,7 @@ constexpr double kFiguresRollMs = 3000;
 constexpr double kScreenStepMs = 500;
 constexpr double kListOpensMs = 2000;
 
-TEST(ReplayRun, RecordedRunIsSavedWithItsPressesAndMarkedInTheSongList) {
+TEST(ReplayRun, RecordedRunIsSavedMarkedInTheSongListAndPlaysBackFromTheFile) {
     test::GameFolder game(KV_HOME);
     game.setOption("TITLESKIP", "0");
     game.setOption("REPLAY", "1");  // ON: record, and play the run back once it is over
@@ -58,6 +61,23 @@ TEST(ReplayRun, RecordedRunIsSavedWithItsPressesAndMarkedInTheSongList) {
             const int offset = (press.measure - lane) * kStandardMeasure + press.step - 72 * beat;
             EXPECT_LE(std::abs(offset), 2) << "lane " << lane << " beat " << beat;
         }
+    }
+
+    // Played back from the file with no key pressed, the recorded presses
+    // sound the blips at the notes' times again (a run that ignored the file
+    // would stay silent: unplayed notes make no sound).
+    game.setOption("REPLAY", "2");  // LOAD
+    test::TimedScript playback;
+    const double playbackStart = test::chooseChartFromTitle(playback, 0);
+    playback.waitUntil(playbackStart + timing.notes.back().ms + 1000);
+    const fs::path recording = game / "playback.wav";
+    const auto replayed = game.run(playback.text(), {"--audio-out", recording.string(), chart.string()});
+    ASSERT_EQ(replayed.exitCode, 0) << replayed.errors;
+    platform::PcmSound sound;
+    ASSERT_EQ(platform::decodeSoundFile(recording.string(), sound), platform::DecodeResult::Ok);
+    for (const test::NoteTime& note : timing.notes) {
+        const double at = playbackStart + note.ms;
+        EXPECT_GT(test::loudness(sound, at - 20, at + 60), 1000.0) << "note at " << at << " ms";
     }
 }
 
