@@ -6,6 +6,7 @@
 #include "app/random.h"
 #include "app/shell.h"
 #include "chart/json_text.h"
+#include "results/ranking_file.h"
 #include "settings/settings.h"
 
 namespace kv {
@@ -20,7 +21,10 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
             << ",\"tempoChanges\":" << (e.bpm < 0 ? "true" : "false") << ",\"keyType\":" << int(e.keyType)
             << ",\"midi\":" << int(e.hasMidi) << ",\"bgmKeysounds\":" << int(e.bgmKeysounds)
             << ",\"noteKeysounds\":" << int(e.noteKeysounds) << ",\"bgaKind\":" << int(e.bgaKind)
-            << ",\"replay\":" << int(e.hasReplay) << ",\"checksum\":" << int(e.checksum) << "}\n";
+            << ",\"replay\":" << int(e.hasReplay) << ",\"checksum\":" << int(e.checksum);
+        const RankingEntry best = loadRankingForDisplay(e).entries[0];
+        const std::string bestName = best.empty() ? std::string() : std::string(best.name.data(), best.name.size());
+        out << ",\"topScore\":" << best.score << ",\"topName\":" << jsonChartText(bestName) << "}\n";
     }
 }
 

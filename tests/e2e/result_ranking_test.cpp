@@ -73,6 +73,12 @@ TEST_F(ResultRanking, NamedRunIsStoredBesideTheChartAndReadBackByTheSongList) {
     EXPECT_EQ(ranking.entries[0].score, 200000);
     EXPECT_EQ(ranking.entries[0].coolCount, timing.noteCount);
     EXPECT_TRUE(ranking.entries[1].empty());
+    // The song list printed by --scan shows the same top score on the chart's line.
+    const std::string listing = game.tool({"--scan"}).output;
+    const std::size_t line = listing.find("tide_pool_5.bms\"");
+    ASSERT_NE(line, std::string::npos) << listing;
+    EXPECT_NE(listing.substr(line, listing.find('\n', line) - line).find("\"topScore\":200000,\"topName\":\"AB1 \""),
+              std::string::npos);
     // The NAME setting keeps its "*" start, so typing a name does not replace it.
     EXPECT_EQ(std::string(game.settings().NAME.data()).substr(0, 1), "*");
     e2e::expectPicture(shots.typing);
