@@ -40,10 +40,43 @@ void hexagonRings(Canvas& c, float cx, float cy, Colour accent) {
     c.glow(polygon(hexagonPoints(cx, cy, 60)), {accent.r, accent.g, accent.b, 0.35f}, 60, {0, 0, 640, 480});
 }
 
-void heading(Canvas& c, const char* text, Colour accent) {
-    c.fitted(text, kBoldFace, {18, 440, 300, 470}, vertical({1, 1, 1, 0.35f}, {accent.r, accent.g, accent.b, 0.35f}, 440, 470),
-             {0, 0, 0, 0}, 40);
+// A faint screen name in a corner the screen's own drawing leaves free.
+void heading(Canvas& c, const char* text, Colour accent, int top) {
+    const int bottom = top + 30;
+    c.fitted(text, kBoldFace, {18, top, 300, bottom},
+             vertical({1, 1, 1, 0.35f}, {accent.r, accent.g, accent.b, 0.35f}, float(top), float(bottom)), {0, 0, 0, 0},
+             40);
 }
+
+// Names of the figures the result screen rolls in, left of each figure
+// (their rows are fixed by the screen; medium digits are 24 pixels tall,
+// the score's large ones 32), and the sign after each percentage.
+void resultLabels(Canvas& c) {
+    struct Row {
+        const char* text;
+        int y, height;
+        unsigned top, bottom;
+    };
+    constexpr Row kRows[] = {{"NOTES", 96, 24, 0xffffff, 0x9fb4ff},  {"COOL", 144, 24, 0xffffff, 0x3ee3ff},
+                             {"GREAT", 176, 24, 0xfff6b0, 0xffd25a}, {"GOOD", 208, 24, 0xd8ffe6, 0x5cff9d},
+                             {"BREAK", 240, 24, 0xffd0f4, 0xff4fd8}, {"MISS", 272, 24, 0xffc4cc, 0xff4d6a},
+                             {"COMBO", 320, 24, 0xffffff, 0x9fb4ff}, {"BONUS", 360, 24, 0xffffff, 0x9fb4ff},
+                             {"SCORE", 408, 32, 0xfff6b0, 0xffa23a}};
+    constexpr int kLabelLeft = 22, kLabelHeight = 15, kPercentX = 292;
+    for (const Row& row : kRows) {
+        const TextMask mask = renderText(row.text, kBoldFace, kLabelHeight);
+        const int inkHeight = mask.inkBottom - mask.inkTop;
+        const int top = row.y + (row.height - inkHeight) / 2;
+        c.draw(mask, kLabelLeft - mask.inkLeft, top - mask.inkTop,
+               vertical(hex(row.top), hex(row.bottom), float(top), float(top + inkHeight)), kOutline);
+        if (row.y < 144 || row.y > 272) continue;
+        const TextMask percent = renderText("%", kBoldFace, kLabelHeight);
+        c.draw(percent, kPercentX - percent.inkLeft, top - percent.inkTop, solid(hex(0x9fb4ff)), kOutline);
+    }
+}
+
+// The result screens write their key hints along the bottom.
+constexpr int kTopHeading = 12, kBottomHeading = 440;
 
 }  // namespace
 
@@ -64,12 +97,13 @@ kv::Surface drawBackdrop(Backdrop kind) {
         case Backdrop::Result:
             nightSky(c, kGold);
             hexagonRings(c, 512, 409, kGold);  // behind the grade tile
-            heading(c, "RESULT", kGold);
+            heading(c, "RESULT", kGold, kTopHeading);
+            resultLabels(c);
             break;
         case Backdrop::CourseResult:
             nightSky(c, kMagenta);
             hexagonRings(c, 512, 409, kMagenta);
-            heading(c, "COURSE RESULT", kMagenta);
+            heading(c, "COURSE RESULT", kMagenta, kTopHeading);
             break;
         case Backdrop::Listen:
             nightSky(c, kGreen);
@@ -77,7 +111,7 @@ kv::Surface drawBackdrop(Backdrop kind) {
         case Backdrop::Load:
             nightSky(c, kCyan);
             hexagonRings(c, 320, 240, kViolet);
-            heading(c, "NOW LOADING", kCyan);
+            heading(c, "NOW LOADING", kCyan, kBottomHeading);
             break;
         case Backdrop::Play:
             nightSky(c, kMagenta);
