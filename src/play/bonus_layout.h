@@ -10,6 +10,7 @@ namespace kv {
 // shots, bullets, enemy boxes) are relative to it.
 constexpr int kBonusFieldX = 158;
 constexpr int kBonusFieldY = 20;
+constexpr int kBonusFieldHeight = 413;
 // An enemy's box starts this far right of its lane's x.
 constexpr int kEnemyInset = 32;
 

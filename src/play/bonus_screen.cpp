@@ -28,8 +28,16 @@ constexpr int kBurstInset = 11;  // centres a 54-pixel burst on a 32-pixel box
 constexpr int kEdgeWidth = 16;
 constexpr int kBlinkPeriod = 3;  // an invulnerable ship is left out every third frame
 
+// Whatever flies past the top or bottom of the field is cut off there, so
+// it never covers the panels.
 void sprite(int cell, int fieldX, int fieldY) {
-    drawSpriteKeyed(kBonusFieldX + fieldX, kBonusFieldY + fieldY, &bonusSheet[std::size_t(cell)], kStyleSlot);
+    Rect source = bonusSheet[std::size_t(cell)];
+    const int cutTop = std::max(0, -fieldY);
+    const int cutBottom = std::max(0, fieldY + source.height() - kBonusFieldHeight);
+    if (cutTop + cutBottom >= source.height()) return;
+    source.top += cutTop;
+    source.bottom -= cutBottom;
+    drawSpriteKeyed(kBonusFieldX + fieldX, kBonusFieldY + fieldY + cutTop, &source, kStyleSlot);
 }
 
 void field(const Chart& chart, const Settings& options) {

@@ -129,6 +129,19 @@ TEST_F(BonusPainter, DrawsEnemiesInTheirLanesAndDestroyedOnesWithTheirOwnSprite)
     EXPECT_EQ(session.lastFrame().row(top + 16)[kBonusFieldX + kEnemyInset + 16], cellColour(0)) << "lane 0 is empty";
 }
 
+TEST_F(BonusPainter, EnemiesPassingTheFieldsFootAreCutOffThere) {
+    Play& play = *fixture.play;
+    play.pool.fill(PoolObject{});
+    const int fieldFoot = kBonusFieldY + kBonusFieldHeight;
+    int y = -400;
+    while (noteOffset(play, fixture.config, y) < fieldFoot - 16) ++y;  // half the enemy below the foot
+    play.pool[0] = PoolObject{kApproaching, y, 1, 0, 0};
+    const int enemyX = kBonusFieldX + 42 + kEnemyInset + 16;
+
+    EXPECT_EQ(paintAndRead(enemyX, fieldFoot - 4), cellColour(6 + play.noteFrame));
+    EXPECT_NE(session.lastFrame().row(fieldFoot + 4)[enemyX], cellColour(6 + play.noteFrame));
+}
+
 // Notes every beat in lane 1 of a five-key row; nothing plays them.
 void loadBonusChart() {
     auto chart = std::make_unique<Chart>();
