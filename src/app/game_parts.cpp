@@ -1,6 +1,7 @@
 #include "app/game_parts.h"
 
 #include "app/random.h"
+#include "app/setup_screens.h"
 #include "app/shell.h"
 #include "app/title_screen.h"
 #include "app/wipe.h"
@@ -71,6 +72,8 @@ void addPlayChain(SceneTable& scenes) {
 SceneTable gameScenes() {
     SceneTable scenes;
     scenes.titleScreen = titleScreen;
+    scenes.keySetupScreen = keySetupScreen;
+    scenes.joypadSetupScreen = joypadSetupScreen;
     scenes.wipeOut = wipeOut;
     scenes.loadChart = loadGameChart;
     addSelectScenes(scenes);
