@@ -15,6 +15,7 @@
 #include "gfx/plugins.h"
 #include "gfx/skin.h"
 #include "modes/course_scenes.h"
+#include "modes/eternal_options.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
 #include "results/result_scenes.h"
@@ -78,6 +79,7 @@ SceneTable gameScenes() {
     scenes.loadChart = loadGameChart;
     addSelectScenes(scenes);
     addCourseScenes(scenes);
+    scenes.runEternalOptions = runEternalOptions;
     scenes.playChart = playChart;
     addPlayChain(scenes);
     return scenes;
