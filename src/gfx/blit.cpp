@@ -134,4 +134,10 @@ int fillRect(Surface& surface, const Rect* area, Pixel colour) {
     return 0;
 }
 
+void drawFramedBox(Surface& surface, const Rect& outer) {
+    const Rect inside{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
+    fillRect(surface, &outer, rgb(255, 255, 255));
+    fillRect(surface, &inside, 0);
+}
+
 }  // namespace kv

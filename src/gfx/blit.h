@@ -29,6 +29,8 @@ int stretchSpriteKeyed(int left, int top, int right, int bottom, const Rect* sou
 // Fills a rectangle (null = everything) of any surface with a raw colour;
 // no colour key. Same all-or-nothing rule.
 int fillRect(Surface& surface, const Rect* area, Pixel colour);
+// The menus' dialog box: a one-pixel white frame around a black inside.
+void drawFramedBox(Surface& surface, const Rect& outer);
 
 // The copy under every non-scaling primitive, between any two surfaces:
 // `source` null = the whole source. Copying a surface onto itself works

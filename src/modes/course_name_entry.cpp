@@ -25,11 +25,7 @@ constexpr int kBackgroundSlot = 0;  // the course list's picture, still loaded
 constexpr int kNameX = 195, kPromptY = 190, kNameY = 222;
 
 void drawNameBox() {
-    Surface* background = slotSurface(kBackgroundSlot);
-    if (!background) return;
-    const Rect frame{170, 173, 471, 254}, inside{171, 174, 470, 253};
-    fillRect(*background, &frame, rgb(255, 255, 255));
-    fillRect(*background, &inside, 0);
+    if (Surface* background = slotSurface(kBackgroundSlot)) drawFramedBox(*background, {170, 173, 471, 254});
 }
 
 void drawFrame(const std::string& name, int blink) {

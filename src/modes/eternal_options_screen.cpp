@@ -25,11 +25,7 @@ constexpr const char* kLineLabels[kOptionLines] = {"START GAME", "FILTER", "FILT
 
 // Drawn once into the background, so every frame only copies it.
 void drawOptionBox() {
-    Surface* background = slotSurface(kBackgroundSlot);
-    if (!background) return;
-    const Rect frame{195, 159, 449, 321}, inside{196, 160, 448, 320};
-    fillRect(*background, &frame, rgb(255, 255, 255));
-    fillRect(*background, &inside, 0);
+    if (Surface* background = slotSurface(kBackgroundSlot)) drawFramedBox(*background, {195, 159, 449, 321});
 }
 
 void drawFrame(const EternalOptionsMenu& menu, const Settings& options, int juke) {
