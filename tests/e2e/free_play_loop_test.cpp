@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 constexpr double kScreenOpensMs = 2000;
 constexpr double kStepMs = 400;     // between keys on one screen
 constexpr double kAutoplayMs = 8000;  // how long the autoplay run is watched
-constexpr double kWipeMs = 1000;
 
 TEST(FreePlayLoop, TitleToListToPlayToResultAndOutKeepsWhatThePlayerDid) {
     test::GameFolder game(KV_HOME);
@@ -71,7 +70,7 @@ TEST(FreePlayLoop, TitleToListToPlayToResultAndOutKeepsWhatThePlayerDid) {
     const double playStart = test::startHighlightedChart(script);
     ASSERT_TRUE(test::addNotePresses(script, playStart, timing, played));
     script.waitUntil(playStart + timing.notes[timing.notes.size() / 2].ms).shot(shot("loop_play.png"));
-    script.waitUntil(playStart + timing.clearedEndMs + kWipeMs);
+    script.waitUntil(playStart + timing.clearedEndMs + test::kWipeMs);
     test::enterNameAndLeave(script, "AB1", {{}, shot("loop_result.png")});
     script.shot(shot("loop_list_with_ranking.png"));
 

@@ -19,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kDemoFolder = "demo/tide pool";
-constexpr double kWipeMs = 1000;
 
 class JudgedPlay : public ::testing::Test {
 protected:
@@ -37,7 +36,7 @@ protected:
         test::TimedScript script;
         const double playStart = test::chooseChartFromTitle(script, 0);
         EXPECT_TRUE(test::addNotePresses(script, playStart, timing, game.settings(), offsetsMs));
-        script.waitUntil(playStart + timing.clearedEndMs + kWipeMs);
+        script.waitUntil(playStart + timing.clearedEndMs + test::kWipeMs);
         test::enterNameAndLeave(script, "AB1");
         const auto run = game.run(script.text(), {path.string()});
         EXPECT_EQ(run.exitCode, 0) << run.errors;

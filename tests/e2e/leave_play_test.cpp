@@ -17,8 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kPlayedMs = 5000;
-constexpr double kListOpensMs = 2000;
-constexpr double kWipeMs = 1000;
 
 TEST(LeavePlay, F12ReturnsToTheListWithoutAResult) {
     test::GameFolder game(KV_HOME);
@@ -35,11 +33,11 @@ TEST(LeavePlay, F12ReturnsToTheListWithoutAResult) {
 
     test::TimedScript script;
     const double firstStart = test::chooseChartFromTitle(script, line);
-    script.waitUntil(firstStart + kPlayedMs).press("F12").wait(kListOpensMs).shot(list);
+    script.waitUntil(firstStart + kPlayedMs).press("F12").wait(test::kListOpensMs).shot(list);
     const double secondStart = test::startHighlightedChart(script);
     ASSERT_TRUE(test::addNotePresses(script, secondStart, timing, game.settings()));
     script.waitUntil(secondStart + kPlayedMs).shot(secondPlay);
-    script.waitUntil(secondStart + timing.clearedEndMs + kWipeMs);
+    script.waitUntil(secondStart + timing.clearedEndMs + test::kWipeMs);
     test::enterNameAndLeave(script, "AB1");
     const auto run = game.run(script.text());
     ASSERT_EQ(run.exitCode, 0) << run.errors;

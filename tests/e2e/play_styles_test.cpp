@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double kWipeMs = 1000;
-
 struct Style {
     int code;
     const char* name;
@@ -44,7 +42,7 @@ TEST_P(PlayStyles, PressedRunShowsTheStyleAndIsJudgedByIt) {
     // Early in the song (a BONUS ship that does not dodge is shot down later), just
     // after a note was hit: judgement and combo show, the next notes are on their way.
     script.waitUntil(playStart + timing.notes[timing.notes.size() / 8].ms + 50).shot(shot);
-    script.waitUntil(playStart + timing.clearedEndMs + kWipeMs);
+    script.waitUntil(playStart + timing.clearedEndMs + test::kWipeMs);
     test::enterNameAndLeave(script, "AB1");
     const auto run = game.run(script.text(), {chart.string()});
     ASSERT_EQ(run.exitCode, 0) << run.errors;

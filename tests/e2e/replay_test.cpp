@@ -22,10 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double kFiguresRollMs = 3000;
-constexpr double kScreenStepMs = 500;
-constexpr double kListOpensMs = 2000;
-
 TEST(ReplayRun, RecordedRunIsSavedMarkedInTheSongListAndPlaysBackFromTheFile) {
     test::GameFolder game(KV_HOME);
     game.setOption("TITLESKIP", "0");
@@ -39,8 +35,8 @@ TEST(ReplayRun, RecordedRunIsSavedMarkedInTheSongListAndPlaysBackFromTheFile) {
     const double playStart = test::chooseChartFromTitle(script, 0);
     ASSERT_TRUE(test::addNotePresses(script, playStart, timing, game.settings()));
     // The live run, then its playback from the start, each ending like a cleared run.
-    script.waitUntil(playStart + 2 * timing.clearedEndMs + kListOpensMs);
-    script.wait(kFiguresRollMs).type("AB1").press("RETURN").wait(kScreenStepMs).press("S").wait(kListOpensMs);
+    script.waitUntil(playStart + 2 * timing.clearedEndMs + test::kListOpensMs);
+    script.wait(test::kFiguresRollMs).type("AB1").press("RETURN").wait(test::kScreenStepMs).press("S").wait(test::kListOpensMs);
     const auto run = game.run(script.text(), {chart.string()});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
 

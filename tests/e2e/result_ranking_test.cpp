@@ -17,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double kWipeMs = 1000;
 // Late enough to be a GREAT at the demo's 120 BPM (see the judged play runs).
 constexpr double kGreatLateMs = 7 * 1000.0 / 144.0;
 
@@ -40,7 +39,7 @@ protected:
         test::TimedScript script;
         const double playStart = test::chooseChartFromTitle(script, line);
         EXPECT_TRUE(test::addNotePresses(script, playStart, timing, game.settings(), offsets));
-        script.waitUntil(playStart + timing.clearedEndMs + kWipeMs);
+        script.waitUntil(playStart + timing.clearedEndMs + test::kWipeMs);
         return script;
     }
     void run(const test::TimedScript& script) {

@@ -8,11 +8,8 @@ namespace {
 
 // Long enough for each screen's opening animation and the wipe after it.
 constexpr double kTitleOpensMs = 1500;
-constexpr double kListOpensMs = 2000;
 constexpr double kChartLoadsMs = 4000;  // stage screen, then the loading screen
 constexpr double kFrameGridMs = 50;     // three 60 Hz frames: a frame boundary
-constexpr double kFiguresRollMs = 3000;
-constexpr double kScreenStepMs = 500;
 
 }  // namespace
 

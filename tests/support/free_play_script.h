@@ -14,6 +14,13 @@
 
 namespace kv::test {
 
+// How long the menu steps take, generously: each screen's opening
+// animation, the striped wipe between screens, the result figures rolling in.
+constexpr double kListOpensMs = 2000;
+constexpr double kWipeMs = 1000;
+constexpr double kFiguresRollMs = 3000;
+constexpr double kScreenStepMs = 500;
+
 // The key that ends the loading screen's wait; no lane is bound to it.
 constexpr std::string_view kContinueKey = "Q";
 
