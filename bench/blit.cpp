@@ -3,8 +3,8 @@
 // a present (headless: keeping the frame and moving the manual clock).
 #include <benchmark/benchmark.h>
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
 #include "platform/platform.h"
 
 namespace {

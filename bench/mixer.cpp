@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "audio/mixer.h"
+#include "media/audio/mixer.h"
 #include "platform/sound_file.h"
 
 namespace {

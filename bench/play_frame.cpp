@@ -9,17 +9,17 @@
 #include <filesystem>
 #include <memory>
 
-#include "gfx/display.h"
-#include "gfx/skin.h"
+#include "dense_chart.h"
+#include "media/gfx/display.h"
+#include "media/gfx/skin.h"
 #include "platform/frames.h"
 #include "platform/platform.h"
-#include "play/play_scene.h"
 #include "play/lane_layout.h"
 #include "play/logic_step.h"
+#include "play/play_scene.h"
 #include "play/play_screen.h"
 #include "play/run_start.h"
 #include "settings/settings.h"
-#include "dense_chart.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "gfx/sprite_tables.h"
+#include "media/gfx/sprite_tables.h"
 #include "sheets.h"
 #include "widgets.h"
 

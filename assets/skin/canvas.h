@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gfx/surface.h"
+#include "base/surface.h"
 
 namespace skin {
 

@@ -2,7 +2,7 @@
 // grade tiles, the text cursor and the one-pixel bars.
 #include <string>
 
-#include "gfx/sprite_tables.h"
+#include "media/gfx/sprite_tables.h"
 #include "palette.h"
 #include "pixel_font.h"
 #include "sheets.h"

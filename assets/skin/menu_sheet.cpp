@@ -2,7 +2,7 @@
 // and panels, and the key tiles of the setup screens.
 #include <cmath>
 
-#include "gfx/sprite_tables.h"
+#include "media/gfx/sprite_tables.h"
 #include "sheets.h"
 #include "widgets.h"
 

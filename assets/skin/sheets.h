@@ -1,7 +1,7 @@
 #pragma once
 // One function per sheet of the default skin. Each returns the finished
 // picture, transparent parts exact black.
-#include "gfx/surface.h"
+#include "base/surface.h"
 
 namespace skin {
 

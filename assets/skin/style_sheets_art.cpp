@@ -2,7 +2,7 @@
 // BEMUSIC and UPWAY, and the SCAN2, WAVE and BONUS sheets.
 #include <cmath>
 
-#include "gfx/style_sheets.h"
+#include "media/gfx/style_sheets.h"
 #include "sheets.h"
 #include "widgets.h"
 

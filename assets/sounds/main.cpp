@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "audio/sound_config.h"
+#include "media/audio/sound_config.h"
 #include "menu_music.h"
 #include "platform/sound_file.h"
 

@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "app/game_parts.h"
-#include "chart/info_command.h"
-#include "play/offline_render.h"
-#include "select/library_listing.h"
+#include "app/info_command.h"
 #include "platform/window.h"
+#include "play/offline_render.h"
+#include "screens/select/library_listing.h"
 
 namespace kv {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "app/driver_steps.h"
-#include "app/random.h"
-#include "app/shell.h"
+#include "base/random.h"
+#include "scene/shell.h"
 #include "settings/settings.h"
 
 namespace kv {

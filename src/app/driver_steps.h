@@ -1,6 +1,6 @@
 #pragma once
 // Steps the mode loops of the scene driver share.
-#include "app/scene_table.h"
+#include "scene/scene_table.h"
 
 namespace kv {
 

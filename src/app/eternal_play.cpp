@@ -1,15 +1,9 @@
-#include "app/eternal_play.h"
-
 #include "app/driver_steps.h"
-#include "app/shell.h"
+#include "scene/eternal_run.h"
+#include "scene/shell.h"
 #include "settings/settings.h"
 
 namespace kv {
-
-EternalRun& eternalRun() {
-    static EternalRun run;
-    return run;
-}
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The real scenes and subsystem steps of the shipped game. Each part of
 // the game registers its functions in game_parts.cpp as it lands.
-#include "app/scene_table.h"
 #include "app/subsystems.h"
+#include "scene/scene_table.h"
 
 namespace kv {
 

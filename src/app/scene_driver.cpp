@@ -1,7 +1,7 @@
 #include "app/scene_driver.h"
 
 #include "app/driver_steps.h"
-#include "app/shell.h"
+#include "scene/shell.h"
 
 namespace kv {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The scene driver: title, then the chosen mode's loop of select, load,
 // play and result screens, back to the title, until the player leaves.
-#include "app/scene_table.h"
+#include "scene/scene_table.h"
 
 namespace kv {
 

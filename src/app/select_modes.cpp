@@ -1,7 +1,7 @@
 // The modes that pick one chart at a time from the select screen: free
 // play, puzzle play and listen mode.
 #include "app/driver_steps.h"
-#include "app/shell.h"
+#include "scene/shell.h"
 #include "settings/settings.h"
 
 namespace kv {

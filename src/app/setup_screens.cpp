@@ -2,14 +2,14 @@
 
 #include <functional>
 
-#include "app/message_pump.h"
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/picture_loading.h"
-#include "gfx/sheet_text.h"
-#include "gfx/skin.h"
-#include "gfx/sprite_tables.h"
-#include "input/binding_setup.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/picture_loading.h"
+#include "media/gfx/sheet_text.h"
+#include "media/gfx/skin.h"
+#include "media/gfx/sprite_tables.h"
+#include "media/input/binding_setup.h"
+#include "scene/message_pump.h"
 #include "settings/settings.h"
 
 namespace kv {

@@ -6,18 +6,18 @@
 #include <memory>
 
 #include "app/course_folder.h"
-#include "app/frame_pacer.h"
-#include "app/random.h"
 #include "app/scene_driver.h"
-#include "app/shell.h"
-#include "gfx/display.h"
-#include "input/input.h"
+#include "base/random.h"
+#include "media/gfx/display.h"
+#include "media/input/input.h"
 #include "platform/files.h"
+#include "platform/frame_pacer.h"
 #include "platform/frames.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/script_runner.h"
 #include "platform/window.h"
+#include "scene/shell.h"
 #include "settings/settings_file.h"
 
 namespace kv {

@@ -3,8 +3,8 @@
 // out (writing the settings on a clean exit, never after a failed start).
 #include <string>
 
-#include "app/scene_table.h"
 #include "app/subsystems.h"
+#include "scene/scene_table.h"
 
 namespace kv {
 

@@ -2,19 +2,19 @@
 
 #include <cstdio>
 
-#include "app/clock_counters.h"
-#include "app/message_pump.h"
-#include "app/shell.h"
-#include "audio/sound_engine.h"
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/picture_loading.h"
-#include "gfx/sheet_text.h"
-#include "gfx/skin.h"
-#include "gfx/sprite_tables.h"
-#include "input/dik.h"
-#include "input/input.h"
+#include "base/dik.h"
+#include "media/audio/sound_engine.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/picture_loading.h"
+#include "media/gfx/sheet_text.h"
+#include "media/gfx/skin.h"
+#include "media/gfx/sprite_tables.h"
+#include "media/input/input.h"
+#include "platform/clock_counters.h"
 #include "platform/files.h"
+#include "scene/message_pump.h"
+#include "scene/shell.h"
 #include "settings/settings.h"
 
 namespace kv {

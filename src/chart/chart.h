@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "chart/fixed_list.h"
-#include "chart/lane_count.h"
-#include "gfx/surface.h"
+#include "base/fixed_list.h"
+#include "base/lane_count.h"
+#include "base/surface.h"
 
 namespace kv {
 

@@ -4,15 +4,15 @@
 #include <cmath>
 #include <filesystem>
 
+#include "base/text.h"
 #include "chart/chart_arrange.h"
 #include "chart/chart_reader.h"
 #include "chart/gauge_rates.h"
 #include "chart/judge_windows.h"
 #include "chart/key_mode.h"
+#include "chart/lane_transform.h"
 #include "chart/picture_frame.h"
 #include "chart/playback_rate.h"
-#include "chart/text.h"
-#include "play/lane_transform.h"
 
 namespace kv {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/text.h"
 #include "chart/chart.h"
 #include "chart/chart_media.h"
-#include "chart/text.h"
 
 namespace kv {
 

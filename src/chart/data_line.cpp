@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "chart/text.h"
+#include "base/text.h"
 
 namespace kv {
 

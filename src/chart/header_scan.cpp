@@ -4,9 +4,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/text.h"
 #include "chart/data_line.h"
-#include "chart/text.h"
-#include "results/ranking_file.h"
+#include "chart/ranking_store.h"
 
 namespace kv {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "gfx/surface.h"
+#include "base/surface.h"
 
 namespace kv::platform {
 

@@ -3,7 +3,7 @@
 // and PNG writing for screenshots and previews.
 #include <string>
 
-#include "gfx/surface.h"
+#include "base/surface.h"
 
 namespace kv::platform {
 

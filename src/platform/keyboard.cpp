@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "input/dik.h"
+#include "base/dik.h"
 
 namespace kv::platform {
 namespace {

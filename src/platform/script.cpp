@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "input/dik.h"
-#include "input/key_names.h"
+#include "base/dik.h"
+#include "base/key_names.h"
 
 namespace kv::platform {
 namespace {

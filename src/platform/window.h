@@ -2,7 +2,7 @@
 // The game's single window and the picture shown in it. The game always
 // draws a 640 x 480 picture; the window shows it scaled with letterbox
 // bars, windowed or on the whole desktop.
-#include "gfx/surface.h"
+#include "base/surface.h"
 
 namespace kv::platform {
 

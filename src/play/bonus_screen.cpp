@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/sprite_tables.h"
-#include "gfx/style_sheets.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/sprite_tables.h"
+#include "media/gfx/style_sheets.h"
 #include "play/bonus_layout.h"
 #include "play/bonus_shooter.h"
 #include "play/play_screen_bga.h"

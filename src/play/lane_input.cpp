@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "input/lanes.h"
+#include "media/input/lanes.h"
 #include "settings/settings.h"
 
 namespace kv {

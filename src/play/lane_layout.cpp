@@ -1,6 +1,6 @@
 #include "play/lane_layout.h"
 
-#include "gfx/style_sheets.h"
+#include "media/gfx/style_sheets.h"
 
 namespace kv {
 

@@ -1,8 +1,8 @@
 #include "play/listen_screen.h"
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/system_text.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/system_text.h"
 #include "play/play_screen_bga.h"
 
 namespace kv {

@@ -6,12 +6,12 @@
 #include <system_error>
 #include <vector>
 
-#include "app/random.h"
-#include "audio/midi_music.h"
-#include "audio/sample_slots.h"
-#include "audio/sound_engine.h"
+#include "base/random.h"
 #include "chart/chart_loader.h"
 #include "chart/header_scan.h"
+#include "media/audio/midi_music.h"
+#include "media/audio/sample_slots.h"
+#include "media/audio/sound_engine.h"
 #include "platform/sound_file.h"
 #include "play/mixdown.h"
 #include "play/play_config.h"

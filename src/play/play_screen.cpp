@@ -1,8 +1,8 @@
 #include "play/play_screen.h"
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/sprite_tables.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/sprite_tables.h"
 #include "play/play_screen_bga.h"
 #include "play/play_screen_lanes.h"
 #include "play/play_screen_panels.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/sprite_tables.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/sprite_tables.h"
 #include "play/play_scene.h"
 
 namespace kv {

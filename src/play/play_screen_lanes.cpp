@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gfx/blit.h"
-#include "gfx/style_sheets.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/style_sheets.h"
 #include "play/play_screen_panels.h"
 
 namespace kv {

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "gfx/blit.h"
-#include "gfx/sheet_text.h"
-#include "gfx/sprite_tables.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/sheet_text.h"
+#include "media/gfx/sprite_tables.h"
 #include "play/status_labels.h"
 
 namespace kv {

@@ -1,9 +1,9 @@
 #include "play/play_screen_scan2.h"
 
-#include "gfx/blit.h"
-#include "gfx/style_sheets.h"
-#include "play/play_screen_panels.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/style_sheets.h"
 #include "play/lane_objects.h"
+#include "play/play_screen_panels.h"
 
 namespace kv {
 

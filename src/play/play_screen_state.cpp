@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/clock_counters.h"
+#include "platform/clock_counters.h"
 #include "play/bonus_shooter.h"
 #include "play/scroll_speed.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "gfx/blit.h"
-#include "gfx/sprite_tables.h"
-#include "gfx/style_sheets.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/sprite_tables.h"
+#include "media/gfx/style_sheets.h"
 
 namespace kv {
 

@@ -2,8 +2,8 @@
 // What the style painters of the play screen read, and the drawing steps
 // they share: style-sheet cells, notes that VIEW lets be seen, keys, hit
 // flashes.
+#include "base/surface.h"
 #include "chart/chart.h"
-#include "gfx/surface.h"
 #include "play/lane_layout.h"
 #include "play/note_visibility.h"
 #include "play/play_config.h"

@@ -1,8 +1,8 @@
 #include "play/play_screen_wave.h"
 
-#include "gfx/blit.h"
-#include "gfx/sprite_tables.h"
-#include "gfx/style_sheets.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/sprite_tables.h"
+#include "media/gfx/style_sheets.h"
 #include "play/play_screen_panels.h"
 
 namespace kv {

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/fixed_list.h"
 #include "chart/chart.h"
-#include "chart/fixed_list.h"
 #include "play/measure_map.h"
 
 namespace kv {

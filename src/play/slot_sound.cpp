@@ -1,8 +1,8 @@
 #include "play/slot_sound.h"
 
-#include "audio/midi_music.h"
-#include "audio/sample_slots.h"
-#include "audio/sound_engine.h"
+#include "media/audio/midi_music.h"
+#include "media/audio/sample_slots.h"
+#include "media/audio/sound_engine.h"
 
 namespace kv {
 

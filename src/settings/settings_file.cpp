@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "chart/text.h"
+#include "base/text.h"
 #include "platform/atomic_file.h"
 
 namespace kv {

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "chart/text.h"
+#include "base/text.h"
 #include "settings/settings_file.h"
 #include "sysconfig/settings_form.h"
 

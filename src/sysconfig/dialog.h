@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/surface.h"
+#include "base/surface.h"
 #include "sysconfig/edit_field.h"
 
 namespace kv::sysconfig {

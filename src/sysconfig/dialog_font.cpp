@@ -1,6 +1,6 @@
 #include "sysconfig/dialog_font.h"
 
-#include "gfx/system_text.h"
+#include "media/gfx/system_text.h"
 #include "platform/font_renderer.h"
 
 namespace kv::sysconfig {

@@ -1,6 +1,6 @@
 #include "sysconfig/dialog_painter.h"
 
-#include "gfx/blit.h"
+#include "media/gfx/blit.h"
 
 namespace kv::sysconfig {
 

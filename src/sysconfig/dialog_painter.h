@@ -4,7 +4,7 @@
 #include <functional>
 #include <string_view>
 
-#include "gfx/surface.h"
+#include "base/surface.h"
 #include "sysconfig/dialog.h"
 
 namespace kv::sysconfig {

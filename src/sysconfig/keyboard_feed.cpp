@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "input/key_names.h"
+#include "base/key_names.h"
 
 namespace kv::sysconfig {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "input/dik.h"
+#include "base/dik.h"
 #include "sysconfig/dialog.h"
 
 namespace kv::sysconfig {

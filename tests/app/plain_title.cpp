@@ -1,10 +1,10 @@
 #include "plain_title.h"
 
-#include "app/message_pump.h"
-#include "app/scene_table.h"
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "input/input.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/input/input.h"
+#include "scene/message_pump.h"
+#include "scene/scene_table.h"
 
 namespace kv::test {
 

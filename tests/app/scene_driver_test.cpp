@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/driver_steps.h"
-#include "app/eternal_play.h"
 #include "app/scene_driver.h"
-#include "app/shell.h"
 #include "platform/events.h"
+#include "scene/eternal_run.h"
+#include "scene/shell.h"
 #include "scripted_scenes.h"
 #include "settings/settings.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/scene_table.h"
+#include "scene/scene_table.h"
 
 namespace kv::test {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "input/dik.h"
+#include "base/dik.h"
 #include "settings/settings.h"
 #include "support/skinned_scene.h"
 

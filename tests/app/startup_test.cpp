@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/shell.h"
 #include "app/startup.h"
-#include "app/wipe.h"
-#include "gfx/display.h"
+#include "media/gfx/display.h"
+#include "plain_title.h"
 #include "platform/events.h"
 #include "platform/frames.h"
-#include "plain_title.h"
+#include "scene/shell.h"
+#include "scene/wipe.h"
 #include "scripted_scenes.h"
 #include "settings/settings.h"
 #include "temp_folder.h"

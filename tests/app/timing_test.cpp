@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/clock_counters.h"
-#include "app/frame_pacer.h"
-#include "app/random.h"
+#include "base/random.h"
 #include "platform/clock.h"
+#include "platform/clock_counters.h"
+#include "platform/frame_pacer.h"
 
 namespace kv {
 namespace {

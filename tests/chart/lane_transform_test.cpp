@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
+#include "chart/lane_transform.h"
 #include "chart_fixture.h"
-#include "play/lane_transform.h"
 
 namespace kv::testing {
 namespace {

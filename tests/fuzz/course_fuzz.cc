@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "modes/course_file.h"
+#include "screens/modes/course_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto stages = kv::decodeCourseFile(std::span(data, size));

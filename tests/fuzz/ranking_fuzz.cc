@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "results/ranking_file.h"
+#include "screens/results/ranking_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

@@ -4,7 +4,7 @@
 #include <SDL_scancode.h>
 #include <gtest/gtest.h>
 
-#include "input/dik.h"
+#include "base/dik.h"
 
 namespace kv::platform {
 namespace {

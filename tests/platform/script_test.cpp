@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "input/dik.h"
+#include "base/dik.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
 #include "platform/events.h"
 #include "platform/keyboard.h"
 #include "platform/mouse.h"

@@ -5,8 +5,8 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "gfx/blit.h"
-#include "gfx/display.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
 #include "platform/events.h"
 #include "platform/frames.h"
 #include "platform/message_box.h"

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "chart/chart.h"
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "gfx/style_sheets.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
+#include "media/gfx/style_sheets.h"
 #include "play/bonus_layout.h"
 #include "play/bonus_screen.h"
 #include "play/play_scene.h"

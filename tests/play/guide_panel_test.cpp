@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/clock_counters.h"
 #include "chart/chart.h"
+#include "platform/clock_counters.h"
 #include "play/play_screen_panels.h"
 #include "play/status_labels.h"
 #include "support/headless_session.h"

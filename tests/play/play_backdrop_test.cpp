@@ -7,12 +7,12 @@
 #include <string>
 
 #include "chart/chart.h"
-#include "gfx/blit.h"
-#include "gfx/display.h"
-#include "app/shell.h"
+#include "media/gfx/blit.h"
+#include "media/gfx/display.h"
 #include "play/listen_screen.h"
 #include "play/play_scene.h"
 #include "play/play_screen_bga.h"
+#include "scene/shell.h"
 #include "settings/settings.h"
 #include "support/headless_session.h"
 

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "app/shell.h"
 #include "chart/chart.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
+#include "scene/shell.h"
 #include "settings/settings.h"
 #include "support/headless_session.h"
 

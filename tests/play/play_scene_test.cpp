@@ -6,7 +6,7 @@
 #include <string>
 
 #include "chart/chart.h"
-#include "gfx/display.h"
+#include "media/gfx/display.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
 #include "support/headless_session.h"

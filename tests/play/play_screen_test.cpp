@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
-#include "gfx/display.h"
-#include "gfx/picture_loading.h"
-#include "gfx/skin.h"
-#include "gfx/style_sheets.h"
+#include "media/gfx/display.h"
+#include "media/gfx/picture_loading.h"
+#include "media/gfx/skin.h"
+#include "media/gfx/style_sheets.h"
 #include "play/lane_layout.h"
 #include "play/play_scene.h"
 #include "play/play_screen.h"
 #include "play/play_screen_panels.h"
-#include "support/headless_session.h"
 #include "play_fixture.h"
+#include "scene/shell.h"
+#include "support/headless_session.h"
 
 namespace kv {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/display.h"
+#include "media/gfx/display.h"
 #include "platform/events.h"
 #include "platform/frames.h"
 #include "platform/keyboard.h"

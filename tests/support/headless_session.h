@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gfx/surface.h"
+#include "base/surface.h"
 #include "platform/clock.h"
 #include "platform/script_runner.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "input/key_names.h"
-#include "input/lanes.h"
+#include "base/key_names.h"
+#include "media/input/lanes.h"
 
 namespace kv::test {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell.h"
-#include "gfx/display.h"
-#include "input/input.h"
+#include "media/gfx/display.h"
+#include "media/input/input.h"
+#include "scene/shell.h"
 
 namespace kv::test {
 

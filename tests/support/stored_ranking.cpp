@@ -1,7 +1,7 @@
 #include "support/stored_ranking.h"
 
 #include "chart/header_scan.h"
-#include "results/ranking_file.h"
+#include "screens/results/ranking_file.h"
 
 namespace kv::test {
 

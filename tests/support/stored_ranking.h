@@ -3,7 +3,7 @@
 // chart picks up its ranking file, which is then decoded.
 #include <filesystem>
 
-#include "results/ranking.h"
+#include "screens/results/ranking.h"
 
 namespace kv::test {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "input/key_names.h"
+#include "base/key_names.h"
 
 namespace kv::test {
 

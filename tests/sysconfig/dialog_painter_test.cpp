@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/blit.h"
+#include "media/gfx/blit.h"
 #include "sysconfig/config_dialog.h"
 
 namespace kv::sysconfig {

@@ -1,0 +1,38 @@
+#include "chart/ranking_store.h"
+
+#include <fstream>
+
+#include "platform/atomic_file.h"
+
+namespace kv {
+
+std::optional<std::filesystem::path> chartRankingPath(const std::filesystem::path& chartDir,
+                                                      const std::string& fileName, int rankingSetting,
+                                                      const std::filesystem::path& programFolder) {
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string::npos || fileName.size() - dot != 4 || (fileName[dot + 1] != 'B' && fileName[dot + 1] != 'b'))
+        return std::nullopt;
+    const std::string rankingName = fileName.substr(0, dot + 1) + "K2R";
+    return (rankingSetting == kRankingInProgramFolder ? programFolder : chartDir) / rankingName;
+}
+
+std::optional<std::filesystem::path> courseRankingPath(const std::filesystem::path& programFolder,
+                                                       const std::string& courseName, int courseNumber) {
+    if (courseNumber < 0 || courseName.empty()) return std::nullopt;
+    return programFolder / "course" / (courseName + ".k2r");
+}
+
+RankingBlock readRankingBlock(const std::filesystem::path& path) {
+    RankingBlock block = emptyRankingBlock();
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return block;
+    RankingBlock stored;
+    file.read(reinterpret_cast<char*>(stored.data()), static_cast<std::streamsize>(stored.size()));
+    return file.gcount() == static_cast<std::streamsize>(stored.size()) ? stored : block;
+}
+
+bool writeRankingBlock(const std::filesystem::path& path, const RankingBlock& block) {
+    return platform::writeFileAtomically(path, block);
+}
+
+}  // namespace kv

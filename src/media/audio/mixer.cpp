@@ -1,0 +1,130 @@
+#include "media/audio/mixer.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace kv {
+namespace {
+
+// Output frames until `position` reaches `limit`, moving `step` per frame.
+std::uint64_t framesUntil(std::uint64_t position, std::uint64_t limit, std::uint64_t step) {
+    return position >= limit ? 0 : (limit - position + step - 1) / step;
+}
+
+// Mixes `count` frames of source `data` starting at `position`; `next` of
+// the last source frame is silence, so a sound fades out over its last
+// interpolation step instead of wrapping or reading past the end.
+template <int Channels>
+std::uint64_t mixRun(const std::int16_t* data, std::uint64_t sourceFrames, std::uint64_t position,
+                     std::uint64_t step, std::int32_t* mix, std::uint64_t count) {
+    for (std::uint64_t i = 0; i < count; ++i, position += step, mix += 2) {
+        const std::uint64_t index = position >> 32;
+        const std::int32_t fraction = std::int32_t((position >> 16) & 0xFFFF);
+        const bool hasNext = index + 1 < sourceFrames;
+        for (int channel = 0; channel < Channels; ++channel) {
+            const std::int32_t a = data[index * Channels + channel];
+            const std::int32_t b = hasNext ? data[(index + 1) * Channels + channel] : 0;
+            const std::int32_t value = a + (((b - a) * fraction) >> 16);
+            if constexpr (Channels == 1) {
+                mix[0] += value;
+                mix[1] += value;
+            } else {
+                mix[channel] += value;
+            }
+        }
+    }
+    return position;
+}
+
+}  // namespace
+
+Mixer::Mixer(int outputRate, int voiceCount)
+    : outputRate_(std::max(outputRate, 1)), voiceCount_(std::max(voiceCount, 0)),
+      voices_(std::make_unique<Voice[]>(std::size_t(voiceCount_))) {}
+
+void Mixer::setSound(int voice, const platform::PcmSound* sound) {
+    if (voice < 0 || voice >= voiceCount_) return;
+    voices_[voice].sound.store(sound, std::memory_order_seq_cst);
+}
+
+void Mixer::setFrequency(int voice, std::uint32_t hz) {
+    if (voice < 0 || voice >= voiceCount_) return;
+    voices_[voice].frequency.store(std::max<std::uint32_t>(hz, 1), std::memory_order_relaxed);
+}
+
+std::uint32_t Mixer::frequency(int voice) const {
+    return voice >= 0 && voice < voiceCount_ ? voices_[voice].frequency.load(std::memory_order_relaxed) : 0;
+}
+
+void Mixer::command(int voice, bool play) {
+    if (voice < 0 || voice >= voiceCount_) return;
+    Voice& v = voices_[voice];
+    const std::uint32_t serial = (v.control.load(std::memory_order_relaxed) >> 1) + 1;
+    v.control.store(serial << 1 | (play ? 1u : 0u), std::memory_order_release);
+}
+
+void Mixer::start(int voice) { command(voice, true); }
+void Mixer::stop(int voice) { command(voice, false); }
+
+bool Mixer::isPlaying(int voice) const {
+    if (voice < 0 || voice >= voiceCount_) return false;
+    const Voice& v = voices_[voice];
+    const std::uint32_t control = v.control.load(std::memory_order_relaxed);
+    return (control & 1) && v.finished.load(std::memory_order_acquire) != control;
+}
+
+void Mixer::setStream(MixerStream* stream) {
+    stream_.store(stream, std::memory_order_seq_cst);
+}
+
+// A render that began before the pointer swap may still hold the old
+// pointer; every render that begins after it sees the new one. Renders are
+// short (one device buffer), so the wait is brief and happens only when
+// sounds are loaded or released, never per note.
+void Mixer::waitForRenders() const {
+    const std::uint64_t started = rendersStarted_.load(std::memory_order_seq_cst);
+    while (rendersFinished_.load(std::memory_order_acquire) < started) std::this_thread::yield();
+}
+
+void Mixer::render(std::int16_t* out, int frames) {
+    rendersStarted_.fetch_add(1, std::memory_order_seq_cst);
+    std::int32_t mix[kChunkFrames * 2];
+    while (frames > 0) {
+        const int count = std::min(frames, kChunkFrames);
+        std::fill_n(mix, count * 2, 0);
+        for (int voice = 0; voice < voiceCount_; ++voice) mixVoice(voices_[voice], mix, count);
+        if (MixerStream* stream = stream_.load(std::memory_order_seq_cst)) stream->mixInto(mix, count);
+        for (int i = 0; i < count * 2; ++i) out[i] = std::int16_t(std::clamp(mix[i], -32768, 32767));
+        out += count * 2;
+        frames -= count;
+    }
+    rendersFinished_.fetch_add(1, std::memory_order_release);
+}
+
+void Mixer::mixVoice(Voice& voice, std::int32_t* mix, int frames) {
+    const std::uint32_t control = voice.control.load(std::memory_order_acquire);
+    if (control != voice.seen) {
+        voice.seen = control;
+        voice.playing = control & 1;
+        voice.position = 0;
+    }
+    if (!voice.playing) return;
+
+    const platform::PcmSound* sound = voice.sound.load(std::memory_order_seq_cst);
+    const std::uint64_t sourceFrames = sound ? sound->frames() : 0;
+    const std::uint64_t step = std::max<std::uint64_t>(
+        (std::uint64_t(voice.frequency.load(std::memory_order_relaxed)) << 32) / std::uint64_t(outputRate_), 1);
+    const std::uint64_t count =
+        std::min<std::uint64_t>(framesUntil(voice.position, sourceFrames << 32, step), std::uint64_t(frames));
+    if (count > 0) {
+        voice.position = sound->channels == 1
+                             ? mixRun<1>(sound->samples.data(), sourceFrames, voice.position, step, mix, count)
+                             : mixRun<2>(sound->samples.data(), sourceFrames, voice.position, step, mix, count);
+    }
+    if (count < std::uint64_t(frames)) {
+        voice.playing = false;
+        voice.finished.store(control, std::memory_order_release);
+    }
+}
+
+}  // namespace kv

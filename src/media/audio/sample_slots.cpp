@@ -1,0 +1,146 @@
+#include "media/audio/sample_slots.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <vector>
+
+#include "media/audio/sample_file_name.h"
+#include "media/audio/wave_chunks.h"
+
+namespace kv {
+namespace {
+
+constexpr double kLowerFactor = 0.625;
+
+bool isSlot(int slot) { return slot >= 0 && slot < kSampleSlotCount; }
+
+int classifyFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return kSampleNotOpened;
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return classifyUndecodableWave(bytes);
+}
+
+}  // namespace
+
+SampleSlots::SampleSlots(Mixer& mixer) : mixer_(mixer), slots_(std::make_unique<Slot[]>(kSampleSlotCount)) {}
+
+SampleSlots::~SampleSlots() { releaseAll(); }
+
+SampleSlots::Slot* SampleSlots::loadedSlot(int slot) {
+    return isSlot(slot) && slots_[slot].sound ? &slots_[slot] : nullptr;
+}
+
+const SampleSlots::Slot* SampleSlots::loadedSlot(int slot) const {
+    return isSlot(slot) && slots_[slot].sound ? &slots_[slot] : nullptr;
+}
+
+bool SampleSlots::isLoaded(int slot) const { return loadedSlot(slot) != nullptr; }
+
+int SampleSlots::loadSample(int slot, std::string_view name) {
+    const int result = load(slot, name);
+    return quietLoading_ ? kSampleLoaded : result;
+}
+
+int SampleSlots::load(int slot, std::string_view name) {
+    if (!isSlot(slot)) return kSampleNoBuffer;
+    const std::string path = findSampleFile(name);
+    if (path.empty()) return kSampleNotOpened;
+
+    std::unique_ptr<platform::PcmSound> sound;
+    try {
+        sound = std::make_unique<platform::PcmSound>();
+    } catch (const std::bad_alloc&) {
+        return kSampleNoMemory;
+    }
+    switch (platform::decodeSoundFile(path, *sound)) {
+    case platform::DecodeResult::Ok: break;
+    case platform::DecodeResult::OutOfMemory: return kSampleNoMemory;
+    case platform::DecodeResult::Unreadable: {
+        const int why = classifyFile(path);
+        // Undecodable sound data is found only after the old sound was
+        // given up for the new one, so the slot ends up empty.
+        if (why == kSampleNoBuffer) release(slot, 1);
+        return why;
+    }
+    }
+    if (sound->frames() == 0) {
+        release(slot, 1);
+        return kSampleNoBuffer;
+    }
+
+    release(slot, 1);
+    Slot& target = slots_[slot];
+    target.sound = std::move(sound);
+    target.rateFactor = 1.0;
+    target.lowered = false;
+    applyFrequency(slot);
+    mixer_.setSound(slot, target.sound.get());
+    return kSampleLoaded;
+}
+
+void SampleSlots::applyFrequency(int slot) {
+    const Slot& s = slots_[slot];
+    // Both pitches derive from the rated one, so lowering and restoring
+    // returns exactly to it.
+    double hz = std::trunc(double(s.sound->rate) * s.rateFactor);
+    if (s.lowered) hz = std::trunc(hz * kLowerFactor);
+    mixer_.setFrequency(slot, std::uint32_t(std::clamp(hz, double(kMinSampleFrequency), double(kMaxSampleFrequency))));
+}
+
+std::uint32_t SampleSlots::sampleFrequency(int slot) const {
+    return isLoaded(slot) ? mixer_.frequency(slot) : 0;
+}
+
+int SampleSlots::play(int slot, bool lowered) {
+    Slot* s = loadedSlot(slot);
+    if (!s) return 0;
+    if (s->lowered != lowered) {
+        s->lowered = lowered;
+        applyFrequency(slot);
+    }
+    mixer_.start(slot);
+    return 1;
+}
+
+int SampleSlots::playSample(int slot) { return play(slot, false); }
+int SampleSlots::playSampleLow(int slot) { return play(slot, true); }
+
+void SampleSlots::setSampleRate(int slot, float factor) {
+    Slot* s = loadedSlot(slot);
+    // A factor that is no rate at all (zero, negative, NaN) leaves the
+    // rate as it is instead of stopping the sound's clock.
+    if (!s || !(factor > 0.0f) || !std::isfinite(factor)) return;
+    s->rateFactor *= double(factor);
+    applyFrequency(slot);
+}
+
+int SampleSlots::isSamplePlaying(int slot) const { return isLoaded(slot) && mixer_.isPlaying(slot) ? 1 : 0; }
+
+void SampleSlots::stopSample(int slot) {
+    if (isLoaded(slot)) mixer_.stop(slot);
+}
+
+void SampleSlots::releaseChartSamples() {
+    release(0, kLowChartSlots);
+    release(kHighChartSlotBase, kSampleSlotCount - kHighChartSlotBase);
+}
+void SampleSlots::releaseAll() { release(0, kSampleSlotCount); }
+
+void SampleSlots::release(int first, int count) {
+    bool detached = false;
+    for (int slot = first; slot < first + count; ++slot) {
+        if (!slots_[slot].sound) continue;
+        mixer_.stop(slot);
+        mixer_.setSound(slot, nullptr);
+        detached = true;
+    }
+    if (!detached) return;
+    mixer_.waitForRenders();
+    for (int slot = first; slot < first + count; ++slot) slots_[slot] = Slot{};
+}
+
+}  // namespace kv

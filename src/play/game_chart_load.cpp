@@ -1,0 +1,77 @@
+#include "play/game_chart_load.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "base/random.h"
+#include "chart/chart_loader.h"
+#include "media/audio/midi_music.h"
+#include "media/audio/sample_slots.h"
+#include "media/audio/sound_engine.h"
+#include "media/gfx/display.h"
+#include "media/gfx/picture_loading.h"
+#include "media/gfx/sheet_text.h"
+#include "platform/keyboard.h"
+#include "scene/message_pump.h"
+#include "scene/shell.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kStageSlot = 4;
+
+// Names are relative to the chart's folder, which is current while loading.
+class SlotMedia : public ChartMedia {
+public:
+    int loadSample(int number, const std::string& fileName) override {
+        return kv::loadSample(chartSampleSlot(number), fileName);
+    }
+    void setSampleRate(int number, double factor) override {
+        kv::setSampleRate(chartSampleSlot(number), float(factor));
+    }
+    int loadPicture(int slot, const std::string& fileName) override {
+        return loadChartPicture(slot, fileName, kChartPictureSize, kChartPictureSize);
+    }
+    void pictureSize(int slot, int& width, int& height) const override {
+        const Surface* surface = slotSurface(slot);
+        width = surface ? surface->width : 0;
+        height = surface ? surface->height : 0;
+    }
+    void loadStagePicture(const std::string& fileName) override {
+        // A stage file that fails leaves the slot black, as created.
+        if (createSlot(kStageSlot, kScreenWidth, kScreenHeight, 0)) kv::loadPicture(kStageSlot, fileName);
+    }
+    void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+};
+
+class ScreenLines : public LoadingScreen {
+public:
+    ScreenLines() { std::fill(display.back.pixels.begin(), display.back.pixels.end(), 0); }
+    void drawLine(int y, const std::string& text) override { drawLargeText(0, y, text, 0); }
+    bool waitForKey() override {
+        for (;;) {
+            present();
+            if (!pumpMessages()) return false;
+            const std::uint8_t* keys = platform::keyTable();
+            for (int dik = 1; dik < 256; ++dik)
+                if (keys[dik]) return true;
+        }
+    }
+};
+
+}  // namespace
+
+int loadGameChart(ChartEntry entry) {
+    std::error_code error;
+    std::filesystem::current_path(entry.dirPath, error);
+    if (error) return 0;
+    SlotMedia media;
+    ScreenLines screen;
+    const LoadContext context{shell().playMode, shell().puzzleMode != 0, 0, nextRandom};
+    const int loaded = loadChart(entry, theChart, settings(), context, media, screen);
+    std::filesystem::current_path(shell().programFolder, error);
+    return loaded;
+}
+
+}  // namespace kv

@@ -1,0 +1,52 @@
+#include "screens/select/library_listing.h"
+
+#include <cmath>
+#include <memory>
+
+#include "base/random.h"
+#include "chart/json_text.h"
+#include "scene/shell.h"
+#include "screens/results/ranking_file.h"
+#include "settings/settings.h"
+
+namespace kv {
+
+void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std::string& folderName) {
+    for (int i = 0; i < library.visibleCount; ++i) {
+        const ChartEntry& e = library.charts[std::size_t(library.visible[std::size_t(i)])];
+        out << "{\"folder\":" << jsonChartText(folderName) << ",\"file\":" << jsonChartText(chartPath(e).string())
+            << ",\"title\":" << jsonChartText(e.title) << ",\"artist\":" << jsonChartText(e.artist)
+            << ",\"genre\":" << jsonChartText(e.genre) << ",\"level\":" << int(e.playLevel)
+            << ",\"rank\":" << int(e.judgeRank) << ",\"bpm\":" << std::fabs(e.bpm)
+            << ",\"tempoChanges\":" << (e.bpm < 0 ? "true" : "false") << ",\"keyType\":" << int(e.keyType)
+            << ",\"midi\":" << int(e.hasMidi) << ",\"bgmKeysounds\":" << int(e.bgmKeysounds)
+            << ",\"noteKeysounds\":" << int(e.noteKeysounds) << ",\"bgaKind\":" << int(e.bgaKind)
+            << ",\"replay\":" << int(e.hasReplay) << ",\"checksum\":" << int(e.checksum);
+        const RankingEntry best = loadRankingForDisplay(e).entries[0];
+        const std::string bestName = best.empty() ? std::string() : std::string(best.name.data(), best.name.size());
+        out << ",\"topScore\":" << best.score << ",\"topName\":" << jsonChartText(bestName) << "}\n";
+    }
+}
+
+int printSongLibrary(std::ostream& out, const std::string& root, const std::vector<std::string>& extraRoots,
+                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random) {
+    auto library = std::make_unique<SongLibrary>();
+    if (!buildFolderList(*library, root, extraRoots)) return 1;
+    for (int folder = 0; folder < library->folders.size(); ++folder) {
+        loadFolder(*library, folder, rankingPlace, options, random);
+        writeVisibleCharts(out, *library, library->folders[folder].name);
+    }
+    return 0;
+}
+
+int scanCommand(const std::string& folder, std::ostream& out) {
+    const Settings& s = settings();
+    const std::string& home = shell().programFolder;
+    const ListOptions options{s.FILTER, s.FILTER2, s.SORT};
+    const RankingPlace place{s.RANKING, home};
+    const std::vector<std::string> noExtraRoots;
+    if (!folder.empty()) return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
+    return printSongLibrary(out, home, s.PATH, options, place, nextRandom);
+}
+
+}  // namespace kv

@@ -1,0 +1,225 @@
+#include "media/audio/sample_slots.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio_fixtures.h"
+
+namespace kv {
+namespace {
+
+using platform::SoundFileFormat;
+
+class SampleSlotsTest : public ::testing::Test {
+protected:
+    // A 1000-frame 44100 Hz level written as 16-bit WAV.
+    std::string writeWav(const std::string& name, int frames = 1000, std::int16_t level = 1000) {
+        const auto path = folder / name;
+        test::writeSound(path, SoundFileFormat::Wav16, test::makeLevel(44100, 1, frames, level));
+        return path.string();
+    }
+
+    std::vector<std::int16_t> render(int frames) {
+        std::vector<std::int16_t> out(std::size_t(frames) * 2);
+        mixer.render(out.data(), frames);
+        return out;
+    }
+
+    test::TempFolder folder;
+    Mixer mixer{44100, kSampleSlotCount};
+    SampleSlots slots{mixer};
+};
+
+TEST_F(SampleSlotsTest, LoadErrorsReportWhyTheFileIsNoSound) {
+    using Chunks = std::vector<std::vector<std::uint8_t>>;
+    const auto format = test::riffChunk("fmt ", test::pcmFormat(8000, 1));
+    const auto data = test::riffChunk("data", test::pcmBytes({1, 2, 3, 4}));
+    const auto shortFormat = test::riffChunk("fmt ", {1, 0, 1, 0});
+    auto unknownCodec = test::pcmFormat(8000, 1);
+    unknownCodec[0] = 0x77;  // a format tag no decoder knows
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        int expected;
+    };
+    const Case cases[] = {
+        {"text.wav", {'n', 'o', 't', ' ', 'a', ' ', 's', 'o', 'u', 'n', 'd', '!'}, kSampleNotWave},
+        {"empty.wav", {}, kSampleNotWave},
+        {"nofmt.wav", test::riffWave(Chunks{data}), kSampleNoFormat},
+        {"shortfmt.wav", test::riffWave(Chunks{shortFormat, data}), kSampleFormatShort},
+        {"nodata.wav", test::riffWave(Chunks{format}), kSampleNoData},
+        {"codec.wav", test::riffWave(Chunks{test::riffChunk("fmt ", unknownCodec), data}), kSampleNoBuffer},
+        {"silent.wav", test::riffWave(Chunks{format, test::riffChunk("data", {})}), kSampleNoBuffer},
+    };
+    for (const Case& c : cases) {
+        test::writeBytes(folder / c.name, c.bytes);
+        EXPECT_EQ(slots.loadSample(1, (folder / c.name).string()), c.expected) << c.name;
+        EXPECT_FALSE(slots.isLoaded(1)) << c.name;
+    }
+    EXPECT_EQ(slots.loadSample(1, (folder / "missing.wav").string()), kSampleNotOpened);
+    EXPECT_EQ(slots.loadSample(1, ""), kSampleNotOpened);
+}
+
+TEST_F(SampleSlotsTest, SampleNumbersOutsideTheTableAreRefused) {
+    const std::string wav = writeWav("a.wav");
+    for (int slot : {-1, kSampleSlotCount, 5000}) {
+        EXPECT_EQ(slots.loadSample(slot, wav), kSampleNoBuffer) << slot;
+        EXPECT_EQ(slots.playSample(slot), 0);
+        EXPECT_EQ(slots.isSamplePlaying(slot), 0);
+        slots.setSampleRate(slot, 2.0f);
+        slots.stopSample(slot);
+    }
+}
+
+TEST(ChartSampleSlot, EveryChartNumberHasASlotOutsideTheMenuRange) {
+    struct Case {
+        int number;
+        int slot;
+    };
+    for (const Case c : {Case{0, 0}, Case{575, 575}, Case{576, kHighChartSlotBase},
+                         Case{1295, kSampleSlotCount - 1}, Case{-1, -1}, Case{1296, -1}})
+        EXPECT_EQ(chartSampleSlot(c.number), c.slot) << c.number;
+    for (int number = 0; number < kChartSampleNumbers; ++number) {
+        const int slot = chartSampleSlot(number);
+        ASSERT_TRUE(slot >= 0 && slot < kSampleSlotCount) << number;
+        ASSERT_FALSE(slot >= kSlotTitleMusic && slot <= kSlotResultCheck) << number;
+        ASSERT_TRUE(number == 0 || slot > chartSampleSlot(number - 1)) << number;  // no two numbers share a slot
+    }
+}
+
+TEST_F(SampleSlotsTest, FailedLoadKeepsTheSoundThatWasThere) {
+    const std::string wav = writeWav("a.wav");
+    ASSERT_EQ(slots.loadSample(3, wav), kSampleLoaded);
+    EXPECT_EQ(slots.loadSample(3, (folder / "missing.wav").string()), kSampleNotOpened);
+    EXPECT_TRUE(slots.isLoaded(3));
+}
+
+TEST_F(SampleSlotsTest, QuietLoadingReportsSuccessButLeavesTheSlotEmpty) {
+    slots.setQuietLoading(true);
+    EXPECT_EQ(slots.loadSample(2, (folder / "missing.wav").string()), kSampleLoaded);
+    EXPECT_FALSE(slots.isLoaded(2));
+    EXPECT_EQ(slots.playSample(2), 0);
+}
+
+TEST_F(SampleSlotsTest, EmptySlotsDoNothing) {
+    EXPECT_EQ(slots.playSample(7), 0);
+    EXPECT_EQ(slots.playSampleLow(7), 0);
+    EXPECT_EQ(slots.isSamplePlaying(7), 0);
+    EXPECT_EQ(slots.sampleFrequency(7), 0u);
+}
+
+TEST_F(SampleSlotsTest, LoweredPlayReturnsExactlyToTheOwnPitch) {
+    struct Case {
+        int rate;
+        float tempo;  // 0: no rate change
+    };
+    for (const Case c : {Case{44100, 0}, Case{22050, 0}, Case{11025, 0}, Case{44100, 1.37f}, Case{48000, 0.83f}}) {
+        const auto path = folder / "pitch.wav";
+        test::writeSound(path, SoundFileFormat::Wav16, test::makeLevel(c.rate, 1, 100, 1));
+        ASSERT_EQ(slots.loadSample(4, path.string()), kSampleLoaded);
+        if (c.tempo != 0) slots.setSampleRate(4, c.tempo);
+        const std::uint32_t own = slots.sampleFrequency(4);
+        EXPECT_EQ(own, c.tempo != 0 ? std::uint32_t(double(c.rate) * double(c.tempo)) : std::uint32_t(c.rate));
+        for (int round = 0; round < 3; ++round) {
+            slots.playSampleLow(4);
+            EXPECT_EQ(slots.sampleFrequency(4), std::uint32_t(double(own) * 0.625)) << c.rate;
+            slots.playSampleLow(4);  // lowering twice does not lower further
+            EXPECT_EQ(slots.sampleFrequency(4), std::uint32_t(double(own) * 0.625)) << c.rate;
+            slots.playSample(4);
+            EXPECT_EQ(slots.sampleFrequency(4), own) << c.rate;
+        }
+    }
+}
+
+TEST_F(SampleSlotsTest, RateChangesLastUntilTheSlotIsLoadedAgain) {
+    const std::string wav = writeWav("a.wav");
+    ASSERT_EQ(slots.loadSample(5, wav), kSampleLoaded);
+    slots.setSampleRate(5, 0.5f);
+    EXPECT_EQ(slots.sampleFrequency(5), 22050u);
+    slots.setSampleRate(5, 0.5f);
+    EXPECT_EQ(slots.sampleFrequency(5), 11025u);
+    // No factor that would stop the sound's clock, and no rate beyond what
+    // a sound buffer takes.
+    for (float bad : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) slots.setSampleRate(5, bad);
+    EXPECT_EQ(slots.sampleFrequency(5), 11025u);
+    slots.setSampleRate(5, 0.0001f);
+    EXPECT_EQ(slots.sampleFrequency(5), kMinSampleFrequency);
+    slots.setSampleRate(5, 1e9f);
+    EXPECT_EQ(slots.sampleFrequency(5), kMaxSampleFrequency);
+
+    ASSERT_EQ(slots.loadSample(5, wav), kSampleLoaded);
+    EXPECT_EQ(slots.sampleFrequency(5), 44100u);
+}
+
+TEST_F(SampleSlotsTest, LoweredPlayLastsLonger) {
+    ASSERT_EQ(slots.loadSample(6, writeWav("a.wav", 1000)), kSampleLoaded);
+    slots.playSampleLow(6);
+    render(1000);
+    EXPECT_EQ(slots.isSamplePlaying(6), 1);  // 1000 frames at 0.625 pitch take 1600
+    render(700);
+    EXPECT_EQ(slots.isSamplePlaying(6), 0);
+}
+
+TEST_F(SampleSlotsTest, PlayRestartsAndStopSilences) {
+    ASSERT_EQ(slots.loadSample(8, writeWav("a.wav", 1000, 1000)), kSampleLoaded);
+    ASSERT_EQ(slots.loadSample(9, writeWav("b.wav", 1000, 500)), kSampleLoaded);
+    EXPECT_EQ(slots.playSample(8), 1);
+    EXPECT_EQ(slots.playSample(8), 1);  // pressed twice: still one voice
+    EXPECT_EQ(slots.playSample(9), 1);
+    EXPECT_EQ(render(1)[0], 1500);      // two different samples do sound together
+
+    render(900);
+    slots.playSample(8);
+    render(500);
+    EXPECT_EQ(slots.isSamplePlaying(8), 1);  // restarted, so still sounding
+    EXPECT_EQ(slots.isSamplePlaying(9), 0);
+
+    slots.stopSample(8);
+    EXPECT_EQ(slots.isSamplePlaying(8), 0);
+    EXPECT_EQ(test::peakOf(render(10)), 0);
+}
+
+TEST_F(SampleSlotsTest, ReleasingChartSamplesKeepsMenuSounds) {
+    const std::string wav = writeWav("a.wav");
+    const int chartSlots[] = {chartSampleSlot(0), chartSampleSlot(575), chartSampleSlot(576), chartSampleSlot(1295)};
+    for (int slot : chartSlots) ASSERT_EQ(slots.loadSample(slot, wav), kSampleLoaded) << slot;
+    for (int slot : {kSlotTitleMusic, kSlotResultCheck}) ASSERT_EQ(slots.loadSample(slot, wav), kSampleLoaded);
+    slots.playSample(chartSampleSlot(1295));
+    slots.playSample(kSlotTitleMusic);
+    slots.releaseChartSamples();
+    for (int slot : chartSlots) EXPECT_FALSE(slots.isLoaded(slot)) << slot;
+    EXPECT_EQ(slots.isSamplePlaying(chartSampleSlot(1295)), 0);
+    EXPECT_TRUE(slots.isLoaded(kSlotTitleMusic));
+    EXPECT_TRUE(slots.isLoaded(kSlotResultCheck));
+    EXPECT_EQ(slots.isSamplePlaying(kSlotTitleMusic), 1);
+    EXPECT_EQ(render(1)[0], 1000);  // only the menu sound is left
+
+    slots.releaseAll();
+    EXPECT_FALSE(slots.isLoaded(kSlotTitleMusic));
+    EXPECT_EQ(test::peakOf(render(10)), 0);
+}
+
+TEST_F(SampleSlotsTest, MissingWavFallsBackToOtherEncodingsOfTheSameStem) {
+    const auto tone = test::makeTone(44100, 1, 2000);
+    test::writeSound(folder / "Kick.OGG", SoundFileFormat::OggVorbis, tone);
+    test::writeSound(folder / "snare.flac", SoundFileFormat::Flac, tone);
+    test::writeSound(folder / "hat.wav", SoundFileFormat::Wav16, test::makeLevel(44100, 1, 10, 1));
+    test::writeSound(folder / "hat.ogg", SoundFileFormat::OggVorbis, tone);
+    struct Case {
+        const char* named;
+        int expected;
+    };
+    for (const Case c : {Case{"kick.wav", kSampleLoaded}, Case{"KICK.WAV", kSampleLoaded},
+                         Case{"snare.wav", kSampleLoaded}, Case{"snare", kSampleLoaded},
+                         Case{"tom.wav", kSampleNotOpened}}) {
+        EXPECT_EQ(slots.loadSample(10, (folder / c.named).string()), c.expected) << c.named;
+    }
+    // A file that is there is taken as named, not replaced by another stem.
+    ASSERT_EQ(slots.loadSample(11, (folder / "hat.wav").string()), kSampleLoaded);
+    slots.playSample(11);
+    EXPECT_EQ(render(1)[0], 1);
+}
+
+}  // namespace
+}  // namespace kv
