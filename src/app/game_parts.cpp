@@ -16,12 +16,15 @@
 #include "gfx/skin.h"
 #include "modes/course_scenes.h"
 #include "modes/eternal_options.h"
+#include "modes/puzzle_scenes.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
 #include "results/result_scenes.h"
 #include "select/library.h"
 #include "select/select_screen.h"
+#include "select/select_screen_run.h"
 #include "select/select_screen_scenes.h"
+#include "select/stage_screen.h"
 #include "settings/settings.h"
 
 namespace kv {
@@ -60,9 +63,10 @@ void addPlayChain(SceneTable& scenes) {
         releaseSlots(kFirstChartPictureSlot, kLastChartMediaSlot);
         releaseChartSamples();
     };
-    // Puzzle missions have no sources yet: their runs are judged without a mission.
     ResultSceneSources sources;
     sources.playedEntry = playedEntry;
+    sources.missionIndex = [] { return puzzlePlay().mission; };
+    sources.missionLost = [] { return runLostMission(puzzlePlay().mission, thePlay, theChart); };
     sources.courseRanking = storedCourseRanking;
     sources.wipeOut = wipeOut;
     registerResultScenes(scenes, sources);
@@ -80,7 +84,8 @@ SceneTable gameScenes() {
     addSelectScenes(scenes);
     addCourseScenes(scenes);
     scenes.runEternalOptions = runEternalOptions;
-    scenes.playChart = playChart;
+    addPuzzleScenes(scenes, [] { return showStageScreen(chosenChartEntry()); });
+    scenes.playChart = playChartWithMission;
     addPlayChain(scenes);
     return scenes;
 }
