@@ -21,7 +21,7 @@ constexpr double kTitleOpensMs = 1500;
 constexpr double kChartLoadsMs = 4000;  // stage screen, then the loading screen
 constexpr double kFrameGridMs = 50;
 
-class PuzzlePlay : public ::testing::Test {
+class PuzzleSession : public ::testing::Test {
 protected:
     void SetUp() override {
         game.setOption("TITLESKIP", "0");
@@ -67,7 +67,7 @@ protected:
     int line = -1;
 };
 
-TEST_F(PuzzlePlay, ClearedNoMissMissionEarnsTheChartItsLetter) {
+TEST_F(PuzzleSession, ClearedNoMissMissionEarnsTheChartItsLetter) {
     const fs::path grid = e2e::shotFolder() / "puzzle_select.png";
     const fs::path box = e2e::shotFolder() / "puzzle_box_letter.png";
     const fs::path otherChart = e2e::shotFolder() / "puzzle_box_other_chart.png";
@@ -99,7 +99,7 @@ TEST_F(PuzzlePlay, ClearedNoMissMissionEarnsTheChartItsLetter) {
     EXPECT_FALSE(e2e::sameArea(box, otherChart, kFirstLetter));
 }
 
-TEST_F(PuzzlePlay, NoOverFiveComboFailsAtTheSixthHitAndClosingTheWindowKeepsThePlayersOptions) {
+TEST_F(PuzzleSession, NoOverFiveComboFailsAtTheSixthHitAndClosingTheWindowKeepsThePlayersOptions) {
     ASSERT_GE(timing.notes.size(), 8u);
     const fs::path failed = e2e::shotFolder() / "puzzle_l3_failed.png";
     fs::remove(failed);
