@@ -18,10 +18,13 @@
 #include "scene/wipe.h"
 #include "screens/modes/course_scenes.h"
 #include "screens/modes/eternal_options.h"
+#include "screens/modes/puzzle_scenes.h"
 #include "screens/results/result_scenes.h"
 #include "screens/select/library.h"
 #include "screens/select/select_screen.h"
+#include "screens/select/select_screen_run.h"
 #include "screens/select/select_screen_scenes.h"
+#include "screens/select/stage_screen.h"
 #include "settings/settings.h"
 
 namespace kv {
@@ -60,9 +63,10 @@ void addPlayChain(SceneTable& scenes) {
         releaseSlots(kFirstChartPictureSlot, kLastChartMediaSlot);
         releaseChartSamples();
     };
-    // Puzzle missions have no sources yet: their runs are judged without a mission.
     ResultSceneSources sources;
     sources.playedEntry = playedEntry;
+    sources.missionIndex = [] { return puzzlePlay().mission; };
+    sources.missionLost = [] { return runLostMission(puzzlePlay().mission, thePlay, theChart); };
     sources.courseRanking = storedCourseRanking;
     sources.wipeOut = wipeOut;
     registerResultScenes(scenes, sources);
@@ -80,7 +84,8 @@ SceneTable gameScenes() {
     addSelectScenes(scenes);
     addCourseScenes(scenes);
     scenes.runEternalOptions = runEternalOptions;
-    scenes.playChart = playChart;
+    addPuzzleScenes(scenes, [] { return showStageScreen(chosenChartEntry()); });
+    scenes.playChart = playChartWithMission;
     addPlayChain(scenes);
     return scenes;
 }

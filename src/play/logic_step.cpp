@@ -9,7 +9,7 @@ void runLogicStep(PlayContext& ctx, const StepInput& input) {
     Play& play = ctx.play;
     timelineStep(ctx, false);
     if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes);
-    if (ctx.config.puzzle && play.cleared == 0 && ctx.missionLost && ctx.missionLost()) play.cleared = -1;
+    if (ctx.mission && play.cleared == 0 && missionLostEarly(*ctx.mission, play, ctx.chart)) play.cleared = -1;
     // Later keys win: F12 over F11 over Escape.
     if (input.escape) play.endState = Escaped;
     if (input.retry) play.endState = Retry;

@@ -5,6 +5,7 @@
 
 #include "chart/chart.h"
 #include "play/play_config.h"
+#include "play/play_mission.h"
 #include "play/play_sound.h"
 #include "play/play_state.h"
 
@@ -17,8 +18,8 @@ struct PlayContext {
     PlaySound& sound;
     // The game's pseudo-random generator (0 to 32767).
     std::function<int()> random;
-    // Puzzle play: whether the mission is already lost.
-    std::function<bool()> missionLost = {};
+    // Puzzle play: the mission the run is played under.
+    const PlayMission* mission = nullptr;
 };
 
 }  // namespace kv

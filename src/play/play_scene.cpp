@@ -108,13 +108,13 @@ std::string statusLine(const PlayConfig& config, int stageIndex) {
     return text;
 }
 
-// The chart's title, written once into the BOARD sheet so the top bar
-// carries it through the run.
-void writeTitleOnBoard(const ChartEntry& entry, bool guidePanel) {
+// The chart's title (a puzzle's goal), written once into the BOARD sheet so
+// the top bar carries it through the run.
+void writeMessageOnBoard(const std::string& message, bool guidePanel) {
     constexpr Pixel kWhite = 0xFFFFFF;
     constexpr int kCentred = 1;
-    if (guidePanel) drawTextSqueezed(182, 71, 276, entry.title, 16, kWhite, "impact", kCentred, kBoardSlot);
-    else drawTextSqueezed(2, 2, 294, entry.title, 16, kWhite, "impact", kCentred, kBoardSlot);
+    if (guidePanel) drawTextSqueezed(182, 71, 276, message, 16, kWhite, "impact", kCentred, kBoardSlot);
+    else drawTextSqueezed(2, 2, 294, message, 16, kWhite, "impact", kCentred, kBoardSlot);
 }
 
 // One painter per screen: listen mode, the BONUS shooter, the lane styles.
@@ -172,10 +172,10 @@ int sceneResult(int endState) {
 
 }  // namespace
 
-int playChart(const ChartEntry& entry, int stageIndex) {
+int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* mission) {
     const PlayConfig config = runConfig(entry, stageIndex);
     SlotSound sound;
-    PlayContext ctx{thePlay, theChart, config, sound, nextRandom};
+    PlayContext ctx{thePlay, theChart, config, sound, nextRandom, config.puzzle ? mission : nullptr};
     Play& play = thePlay;
 
     if (!createWorkSurfaces()) {
@@ -200,7 +200,7 @@ int playChart(const ChartEntry& entry, int stageIndex) {
     clockCounters().animMs.set(0);
     clockCounters().fpsMs.set(0);
     startRun(ctx, stageIndex >= 1);
-    writeTitleOnBoard(entry, layout.guidePanel);
+    writeMessageOnBoard(ctx.mission ? ctx.mission->boardText : entry.title, layout.guidePanel);
     if (play.endState != Running) return sceneResult(play.endState);
 
     LaneInput lanes(theChart.keyMode);

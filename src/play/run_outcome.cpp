@@ -11,7 +11,7 @@ bool replayApplies(const PlayConfig& config) {
 int outcomeAtChartEnd(const PlayContext& ctx) {
     const Play& play = ctx.play;
     const bool bonus = ctx.config.style == Bonus;
-    if (ctx.config.puzzle && ctx.missionLost && ctx.missionLost()) return -1;
+    if (ctx.mission && missionLostAtEnd(*ctx.mission, play, ctx.chart)) return -1;
     switch (ctx.config.gauge) {
         case Survival: return 1;
         case HighScore: return play.score >= ctx.chart.scoreTarget || bonus ? 1 : -1;

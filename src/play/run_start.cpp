@@ -50,6 +50,7 @@ void resetRun(PlayContext& ctx, bool continueCourse) {
     resetTallies(play, continueCourse);
     resetReplay(ctx);
     play.gauge = startingGauge(play, ctx.config, continueCourse);
+    if (ctx.mission && ctx.mission->startGauge) play.gauge = *ctx.mission->startGauge;
 
     play.speed = SpeedState{};
     play.speed.freeSpeed = ctx.config.freeSpeed;

@@ -53,7 +53,7 @@ public:
     }
 
     PlayContext context() {
-        return PlayContext{*play, *chart, config, sound, [this] { return nextRandom(); }};
+        return PlayContext{*play, *chart, config, sound, [this] { return nextRandom(); }, mission};
     }
 
     void addNote(int lane, int measure, int position, int sample, NoteKind kind = NoteKind::Normal) {
@@ -100,6 +100,7 @@ public:
     std::unique_ptr<Chart> chart = std::make_unique<Chart>();
     std::unique_ptr<Play> play = std::make_unique<Play>();
     PlayConfig config;
+    const PlayMission* mission = nullptr;  // puzzle play
     long steps = 0;
     RecordingSound sound{steps};
     unsigned randomState = 1;

@@ -6,6 +6,7 @@
 #include "base/random.h"
 #include "chart/json_text.h"
 #include "scene/shell.h"
+#include "screens/modes/puzzle_missions.h"
 #include "screens/results/ranking_file.h"
 #include "settings/settings.h"
 
@@ -22,9 +23,18 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
             << ",\"midi\":" << int(e.hasMidi) << ",\"bgmKeysounds\":" << int(e.bgmKeysounds)
             << ",\"noteKeysounds\":" << int(e.noteKeysounds) << ",\"bgaKind\":" << int(e.bgaKind)
             << ",\"replay\":" << int(e.hasReplay) << ",\"checksum\":" << int(e.checksum);
-        const RankingEntry best = loadRankingForDisplay(e).entries[0];
+        const Ranking ranking = loadRankingForDisplay(e);
+        const RankingEntry& best = ranking.entries[0];
         const std::string bestName = best.empty() ? std::string() : std::string(best.name.data(), best.name.size());
-        out << ",\"topScore\":" << best.score << ",\"topName\":" << jsonChartText(bestName) << "}\n";
+        out << ",\"topScore\":" << best.score << ",\"topName\":" << jsonChartText(bestName);
+        out << ",\"puzzleLetters\":[";
+        const char* separator = "";
+        for (int mission = 0; mission < kMissionCount; ++mission) {
+            if (!ranking.puzzleLetters[std::size_t(mission)]) continue;
+            out << separator << '"' << missionCell(mission) << '"';
+            separator = ",";
+        }
+        out << "]}\n";
     }
 }
 

@@ -50,9 +50,7 @@ int leave(SelectContext& context, SelectVisit& visit, int banner) {
         wipeOut();
         return SelectDecided;
     }
-    const ChartEntry entry = chosenChartEntry();
-    const int shown = entry.stageFile.empty() ? showStageText(entry) : showStageImage(entry);
-    return shown ? SelectDecided : 0;
+    return showStageScreen(chosenChartEntry()) ? SelectDecided : 0;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "media/gfx/skin.h"
 #include "media/gfx/system_text.h"
 #include "scene/shell.h"
+#include "screens/modes/puzzle_missions.h"
 #include "screens/results/ranking_file.h"
 #include "screens/select/list_cursor.h"
 #include "screens/select/select_screen_cells.h"
@@ -157,15 +158,14 @@ void drawRankingBox(const Ranking& ranking) {
 
 // The letters earned on the chart, mission by mission, row by row.
 void drawPuzzleBox(const Ranking& ranking) {
-    static constexpr const char* kLetters = "KELVARIN";
     drawSmallText(216, 216, "       PUZZLE CLEAR      ", false);
     drawSmallText(216, 232, "1", false);
     drawSmallText(216, 257, "2", false);
     drawSmallText(216, 282, "3", false);
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 8; ++column)
-            if (ranking.puzzleLetters[std::size_t(row * 8 + column)])
-                drawLargeText(250 + 20 * column, 232 + 25 * row, std::string(1, kLetters[column]), 0);
+    for (int mission = 0; mission < kMissionCount; ++mission)
+        if (ranking.puzzleLetters[std::size_t(mission)])
+            drawLargeText(250 + 20 * (mission % kMissionColumns), 232 + 25 * (mission / kMissionColumns),
+                          missionCell(mission).substr(0, 1), 0);
 }
 
 // Course list: the fixed lines, then the stored courses; the highlighted

@@ -97,4 +97,8 @@ int showStageText(const ChartEntry& entry) {
                    });
 }
 
+int showStageScreen(const ChartEntry& entry) {
+    return entry.stageFile.empty() ? showStageText(entry) : showStageImage(entry);
+}
+
 }  // namespace kv

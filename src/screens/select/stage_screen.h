@@ -9,5 +9,7 @@ namespace kv {
 // Both return 0 when the quit message arrived on the way, else 1.
 int showStageImage(const ChartEntry& entry);
 int showStageText(const ChartEntry& entry);
+// The one of the two that suits the chart.
+int showStageScreen(const ChartEntry& entry);
 
 }  // namespace kv

@@ -31,14 +31,14 @@ TEST(LibraryListing, OneJsonLinePerVisibleChartInListOrder) {
     EXPECT_EQ(lines[0], "{\"folder\":\"PACK\",\"file\":\"" + home + "/pack/b/two.bme\",\"title\":\"Zulu\",\"artist\":\"\","
                         "\"genre\":\"\",\"level\":9,\"rank\":2,\"bpm\":90,\"tempoChanges\":true,\"keyType\":1,\"midi\":0,"
                         "\"bgmKeysounds\":0,\"noteKeysounds\":0,\"bgaKind\":0,\"replay\":0,\"checksum\":" +
-                            std::to_string(scanned.checksum) + ",\"topScore\":0,\"topName\":\"\"}");
+                            std::to_string(scanned.checksum) + ",\"topScore\":0,\"topName\":\"\",\"puzzleLetters\":[]}");
     // Titles are shown in UTF-8, quotes escaped.
     EXPECT_NE(lines[1].find("\"title\":\"日本 \\\"q\\\"\""), std::string::npos) << lines[1];
     EXPECT_NE(lines[1].find("\"artist\":\"me\""), std::string::npos);
     EXPECT_NE(lines[1].find("\"bpm\":150,\"tempoChanges\":false"), std::string::npos);
 }
 
-TEST(LibraryListing, ShowsTheStoredTopScoreAndName) {
+TEST(LibraryListing, ShowsTheStoredTopScoreNameAndPuzzleLetters) {
     ScratchFolder folder;
     folder.write("home/pack/a/one.bms", "#TITLE One\n#BPM 150\n#00111:01\n");
     ChartEntry scanned;
@@ -47,11 +47,14 @@ TEST(LibraryListing, ShowsTheStoredTopScoreAndName) {
     ranking.entries[0].score = 123456;
     ranking.entries[0].name = {'A', 'B', '1', ' '};
     ranking.entries[1].score = 99;
+    for (int mission : {0, 5, 23}) ranking.puzzleLetters[std::size_t(mission)] = true;
     ASSERT_TRUE(writeRankingBlock(folder.path() / "home/pack/a/one.K2R",
                                   encodeRanking(ranking, scanned.checksum, [] { return 7; })));
     std::ostringstream out;
     ASSERT_EQ(printSongLibrary(out, (folder.path() / "home").string(), {}, {}, {}, [] { return 0; }), 0);
-    EXPECT_NE(out.str().find(",\"topScore\":123456,\"topName\":\"AB1 \"}"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(",\"topScore\":123456,\"topName\":\"AB1 \",\"puzzleLetters\":[\"K1\",\"R1\",\"N3\"]}"),
+              std::string::npos)
+        << out.str();
 }
 
 TEST(LibraryListing, NoSongFolderIsAFailure) {
