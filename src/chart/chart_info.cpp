@@ -1,5 +1,6 @@
 #include "chart/chart_info.h"
 
+#include "chart/chart_text.h"
 #include "chart/chart_timing.h"
 #include "chart/json_text.h"
 
@@ -22,7 +23,8 @@ void writeList(std::ostream& out, const Items& items, Write write) {
 }  // namespace
 
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing) {
-    out << "{\"file\":" << jsonString(chartPath(entry).string()) << ",\"title\":" << jsonChartText(entry.title)
+    out << "{\"file\":" << jsonString(chartPath(entry).string())
+        << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
         << ",\"lastMeasure\":" << chart.lastMeasure << ",\"totalLength\":" << chart.totalLength
         << ",\"baseTempo\":" << chart.baseTempo << ",\"playTempo\":" << chart.playTempo << ",\"tempoChanges\":";

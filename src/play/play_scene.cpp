@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "chart/chart_text.h"
 #include "app/clock_counters.h"
 #include "app/eternal_play.h"
 #include "app/frame_pacer.h"
@@ -113,8 +114,9 @@ std::string statusLine(const PlayConfig& config, int stageIndex) {
 void writeTitleOnBoard(const ChartEntry& entry, bool guidePanel) {
     constexpr Pixel kWhite = 0xFFFFFF;
     constexpr int kCentred = 1;
-    if (guidePanel) drawTextSqueezed(182, 71, 276, entry.title, 16, kWhite, "impact", kCentred, kBoardSlot);
-    else drawTextSqueezed(2, 2, 294, entry.title, 16, kWhite, "impact", kCentred, kBoardSlot);
+    const std::string title = chartTextUtf8(entry, entry.title);
+    if (guidePanel) drawTextSqueezed(182, 71, 276, title, 16, kWhite, "impact", kCentred, kBoardSlot);
+    else drawTextSqueezed(2, 2, 294, title, 16, kWhite, "impact", kCentred, kBoardSlot);
 }
 
 // One painter per screen: listen mode, the BONUS shooter, the lane styles.
@@ -183,9 +185,9 @@ int playChart(const ChartEntry& entry, int stageIndex) {
         return 0;
     }
     // A missing sheet leaves its slot blank; the run still plays.
-    loadPicture(kFontSlot, skin.FONT);
-    loadPicture(kBoardSlot, skin.BOARD);
-    loadPicture(kStyleSlot, styleSheet(config.style));
+    loadSkinSheet(kFontSlot, skin.FONT);
+    loadSkinSheet(kBoardSlot, skin.BOARD);
+    loadSkinSheet(kStyleSlot, styleSheet(config.style));
     clearSurface(&display.back);
     clearSurface(slotSurface(kWorkSurfaceA));
     clearSurface(slotSurface(kWorkSurfaceB));

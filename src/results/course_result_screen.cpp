@@ -36,8 +36,8 @@ void drawCourseFigures(const CourseTotals& totals, int grade, const ResultFlow& 
 }  // namespace
 
 bool courseResultScreen(int course, const std::string& courseName, std::uint8_t chartsChecksum) {
-    loadPicture(0, skin.CRESULT);
-    loadPicture(kFontSlot, skin.FONT);
+    loadSkinSheet(0, skin.CRESULT);
+    loadSkinSheet(kFontSlot, skin.FONT);
     const Settings& options = settings();
     const auto& stages = courseStageRecords();
     const CourseTotals totals = sumCourseStages(stages);

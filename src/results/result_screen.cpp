@@ -57,8 +57,8 @@ void drawFigures(const RunTallies& run, const Play& play, int grade, const Resul
 }  // namespace
 
 int resultScreen(int purpose, int grade, ChartEntry& entry, int missionIndex) {
-    loadPicture(0, skin.RESULT);
-    loadPicture(kFontSlot, skin.FONT);
+    loadSkinSheet(0, skin.RESULT);
+    loadSkinSheet(kFontSlot, skin.FONT);
     const Settings& options = settings();
     const RunTallies run = tallies(thePlay, theChart);
     if (nothingJudged(run)) return ResultNothing;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "chart/chart_text.h"
 #include "app/shell.h"
 #include "gfx/display.h"
 #include "gfx/sheet_text.h"
@@ -39,9 +40,9 @@ void drawCursorBar(int cursor, int top) { drawMenuCell(kListX, (cursor - top) * 
 
 std::string headerColumn(const ChartEntry& entry, int header) {
     switch (header) {
-        case 1: return entry.artist;
+        case 1: return chartTextUtf8(entry, entry.artist);
         case 2: return entry.bpm == 0 ? " " : format("%d", std::abs(int(entry.bpm)));
-        case 3: return entry.genre;
+        case 3: return chartTextUtf8(entry, entry.genre);
         default: return entry.playLevel == 0 ? " " : format("     %d", entry.playLevel);
     }
 }
@@ -57,9 +58,10 @@ void drawChartList(const SelectContext& context, const SelectVisit& visit) {
     const ChartEntry& chosen = library.charts[std::size_t(library.visible[std::size_t(cursor)])];
     drawCursorBar(cursor, visit.listTop);
     drawLargeText(24, 56, bpmText(chosen.bpm), 0);
-    drawShadowed(130, 56, 132, 58, 245, chosen.genre, 24, skin.FONTCOLOR, settings.LFONT);
-    drawShadowed(130, 79, 134, 83, 275, chosen.title, 64, skin.FONTCOLOR, settings.LFONT);
-    drawShadowed(188, 149, 190, 151, 210, chosen.artist, 24, skin.FONTCOLOR, settings.LFONT);
+    drawShadowed(130, 56, 132, 58, 245, chartTextUtf8(chosen, chosen.genre), 24, skin.FONTCOLOR, settings.LFONT);
+    drawShadowed(130, 79, 134, 83, 275, chartTextUtf8(chosen, chosen.title), 64, skin.FONTCOLOR, settings.LFONT);
+    drawShadowed(188, 149, 190, 151, 210, chartTextUtf8(chosen, chosen.artist), 24, skin.FONTCOLOR,
+                 settings.LFONT);
     drawChartIcons(chosen);
     const std::string folderName =
         library.currentFolder >= 0 && library.currentFolder < library.folders.size()
@@ -75,7 +77,7 @@ void drawChartList(const SelectContext& context, const SelectVisit& visit) {
         const Pixel colour = pseudo ? skin.COMCOLOR
                              : loadRankingForDisplay(entry).hasTopScore() ? skin.CLEARCOLOR : skin.FONTCOLOR;
         const int y = 41 + 12 * i;
-        drawTextCut(kListTitleX, y, kListTitleWidth, entry.title, 12, colour, settings.SFONT);
+        drawTextCut(kListTitleX, y, kListTitleWidth, chartTextUtf8(entry, entry.title), 12, colour, settings.SFONT);
         if (!pseudo) drawTextCut(kListX, y, kHeaderWidth, headerColumn(entry, settings.HEADER), 12, colour, settings.SFONT);
     }
 }

@@ -6,6 +6,7 @@
 #include "gfx/display.h"
 #include "gfx/pic_file.h"
 #include "gfx/picture_loading.h"
+#include "gfx/skin.h"
 #include "platform/image_codec.h"
 #include "scratch_folder.h"
 
@@ -115,6 +116,18 @@ TEST_F(ScreenPicture, DamagedOrMissingFilesFailAndKeepThePicture) {
         EXPECT_EQ(slotSurface(0)->at(0, 0), kOld);
     }
     EXPECT_EQ(loadPicture(200, "damaged.pic"), 0) << "slot not in use";
+}
+
+TEST_F(ScreenPicture, ASkinSheetThatFailsLeavesItsSlotBlackNotTheScreenBefore) {
+    for (const char* name : {"missing.pic", "missing.bmp", "/proc/self/mem"}) {
+        SCOPED_TRACE(name);
+        std::fill(slotSurface(0)->pixels.begin(), slotSurface(0)->pixels.end(), kOld);
+        EXPECT_EQ(loadSkinSheet(0, name), 0);
+        EXPECT_EQ(slotSurface(0)->pixels, std::vector<Pixel>(640 * 480, 0));
+    }
+    ScratchFolder::write("kv2board.pic", writePic(solid(640, 480)));
+    EXPECT_EQ(loadSkinSheet(0, "kv2board.pic"), 1);
+    EXPECT_EQ(slotSurface(0)->at(639, 479), kPaint);
 }
 
 TEST(BitmapToSlot, ScalesTheSourceRectangleOntoTheWholeTarget) {
