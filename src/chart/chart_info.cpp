@@ -22,7 +22,8 @@ void writeList(std::ostream& out, const Items& items, Write write) {
 
 }  // namespace
 
-void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing) {
+void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
+                    PlaybackRate rate) {
     out << "{\"file\":" << jsonString(chartPath(entry).string())
         << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
@@ -43,7 +44,7 @@ void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& ent
     writeList(out, missing.samples, [&](const std::string& name) { out << jsonChartText(name); });
     out << ",\"missingPictures\":";
     writeList(out, missing.pictures, [&](const std::string& name) { out << jsonChartText(name); });
-    out << ",\"playSeconds\":" << playLengthSeconds(chart) << "}\n";
+    out << ",\"playSeconds\":" << playLengthSeconds(chart, rate) << "}\n";
 }
 
 }  // namespace kv
