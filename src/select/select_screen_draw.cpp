@@ -67,9 +67,7 @@ void drawChartList(const SelectContext& context, const SelectVisit& visit) {
         library.currentFolder >= 0 && library.currentFolder < library.folders.size()
             ? library.folders[library.currentFolder].name : "";
     drawTextCut(kListX, 20, 194, "JUKEBOX : " + folderName, 12, skin.FONTCOLOR, settings.SFONT);
-    char counter[32];
-    std::snprintf(counter, sizeof counter, "MUSIC %d/%d", cursor + 1, library.visibleCount);
-    drawLargeText(kListX, 456, counter, 0);
+    drawLargeText(kListX, 456, musicCounterText(library, cursor), 0);
     for (int i = 0; i < kListWindowLines && visit.listTop + i <= library.visibleCount; ++i) {
         const int position = visit.listTop + i;
         const ChartEntry& entry = library.charts[std::size_t(library.visible[std::size_t(position)])];
@@ -218,6 +216,13 @@ void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ran
         drawSmallText(20, 438, visit.messageText, false);
         --visit.messageFrames;
     }
+}
+
+std::string musicCounterText(const SongLibrary& library, int chartCursor) {
+    char counter[32];
+    std::snprintf(counter, sizeof counter, "MUSIC %d/%d", chartCursor + 1,
+                  library.singleSong ? 1 : library.visibleCount);
+    return counter;
 }
 
 }  // namespace kv
