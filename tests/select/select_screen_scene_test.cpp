@@ -10,6 +10,7 @@
 #include "gfx/display.h"
 #include "gfx/skin.h"
 #include "input/input.h"
+#include "chart/game_chart_load.h"
 #include "chart/header_scan.h"
 #include "modes/course_list.h"
 #include "platform/image_codec.h"
@@ -113,6 +114,18 @@ std::vector<Pixel> area(const std::filesystem::path& shot, Rect rect) {
     for (int y = rect.top; y < rect.bottom; ++y)
         for (int x = rect.left; x < rect.right; ++x) pixels.push_back(picture.at(x, y));
     return pixels;
+}
+
+TEST_F(SelectScene, TheLoadersKeyWaitKeepsTheStageScreenBehindItsLines) {
+    const auto shot = std::filesystem::temp_directory_path() / "loader_wait_over_stage_text.png";
+    // a.wav is missing, so the loader shows its line and waits for a key.
+    session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 3000\nshot " + shot.string() +
+                      "\npress SPACE\nwait 100\n");
+    ASSERT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 1);
+    ASSERT_EQ(loadGameChart(chosenChartEntry()), 1);
+    EXPECT_GT(countColour(shot, Rect{96, 184, 544, 256}, skin.FONTCOLOR), 100) << "the title band stays";
+    EXPECT_NE(area(shot, Rect{0, 0, 320, 16}), std::vector<Pixel>(320 * 16, 0)) << "the error line is drawn";
+    EXPECT_NE(area(shot, Rect{0, 440, 640, 480}), std::vector<Pixel>(640 * 40, 0)) << "the LOAD picture stays";
 }
 
 TEST_F(SelectScene, ChartsWithAStoredScoreAreListedInTheClearColour) {
