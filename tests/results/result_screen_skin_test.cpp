@@ -10,6 +10,8 @@
 #include "input/input.h"
 #include "play/play_state.h"
 #include "platform/frames.h"
+#include "results/course_result_screen.h"
+#include "results/course_stages.h"
 #include "results/grade.h"
 #include "results/result_screen.h"
 #include "settings/settings.h"
@@ -70,6 +72,41 @@ TEST(ResultScreenWithDefaultSkin, ShowsTheGradeTileOfTheRun) {
     thePlay = Play{};
     theChart.noteCount = 0;
     settings() = Settings{};
+    releaseInput();
+}
+
+// The course result with the shipped skin names every row of its totals.
+// The frame is kept as course_result_screen.png in the build folder.
+TEST(ResultScreenWithDefaultSkin, CourseResultShowsItsTotalsUnderTheirLabels) {
+    const std::filesystem::path home = KV_HOME;
+    if (!std::filesystem::exists(home / "kv2result2.pic")) GTEST_SKIP() << "default skin not generated";
+    test::HeadlessSession session;
+    test::TempFolder temp{"kv_course_result_skin"};
+    ASSERT_EQ(createInput(), 1);
+    ASSERT_EQ(createKeyboard(), 1);
+    for (int slot = 0; slot < 2; ++slot) ASSERT_EQ(createSlot(slot, 640, 480, 0), 1);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(home);
+    ASSERT_EQ(readSkin("DEFAULT.KZK"), 1);
+    settings() = Settings{};
+    shell().programFolder = temp.path().string() + "/";
+    theChart.noteCount = 300;
+    for (int stage = 0; stage < kCourseStages; ++stage) {
+        thePlay = Play{};
+        thePlay.coolCount = 250, thePlay.greatCount = 30, thePlay.goodCount = 10, thePlay.breakCount = 4;
+        thePlay.missCount = 6;
+        thePlay.score = 250 * 200000 / 300 + 30 * 100000 / 300;
+        thePlay.maxCombo = 120 + stage;
+        recordCourseStage(stage);
+    }
+    const std::string shot = (home.parent_path() / "course_result_screen.png").string();
+    session.runScript("wait 3000\nshot " + shot + "\npress RETURN\nwait 300\npress RETURN\nwait 500\n");
+    courseResultScreen(-3, "", 0);
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(std::filesystem::exists(shot));
+    courseStageRecords() = {};
+    thePlay = Play{};
+    theChart.noteCount = 0;
     releaseInput();
 }
 

@@ -137,14 +137,16 @@ TEST_F(SelectScene, ChartsWithAStoredScoreAreListedInTheClearColour) {
     ASSERT_TRUE(writeRankingBlock(folder.path() / "SONGS/first/a.K2R",
                                   encodeRanking(stored, scanned.checksum, [&next] { return next += 11; })));
     const auto shot = std::filesystem::temp_directory_path() / "select_clear_colour.png";
+    const auto onBar = std::filesystem::temp_directory_path() / "select_clear_colour_on_cursor_bar.png";
     // The cursor bar moves off the first line, so its colour cannot be mistaken for the text's.
-    session.runScript("wait 300\npress RETURN\nwait 300\npress DOWN\nwait 300\nshot " + shot.string() +
-                      "\npress ESCAPE\nwait 100\n");
+    session.runScript("wait 300\npress RETURN\nwait 300\nshot " + onBar.string() + "\npress DOWN\nwait 300\nshot " +
+                      shot.string() + "\npress ESCAPE\nwait 100\n");
     EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 2);
     const Rect firstLine{480, 41, 624, 53}, secondLine{480, 53, 624, 65};
     EXPECT_GT(countColour(shot, firstLine, skin.CLEARCOLOR), 4) << "the chart with a score";
     EXPECT_EQ(countColour(shot, firstLine, skin.FONTCOLOR), 0);
     EXPECT_GT(countColour(shot, secondLine, skin.FONTCOLOR), 10) << "the chart without one";
+    EXPECT_GT(countColour(onBar, firstLine, skin.CLEARCOLOR), 4) << "on the cursor bar";
 }
 
 TEST_F(SelectScene, CourseListShowsTheHighlightedLineAndReturnsIt) {
