@@ -24,20 +24,36 @@ namespace {
 // The result screen with the skin the build ships: the grade tile shows
 // the FONT sheet's tile once it has grown. The frame is kept as
 // result_screen.png in the build folder for a look.
-TEST(ResultScreenWithDefaultSkin, ShowsTheGradeTileOfTheRun) {
+// The result screens in the shipped program folder, with its skin, and an
+// empty folder of their own for what they store.
+class ResultScreenWithDefaultSkin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(home / "kv2result.pic")) GTEST_SKIP() << "default skin not generated";
+        ASSERT_EQ(createInput(), 1);
+        ASSERT_EQ(createKeyboard(), 1);
+        for (int slot = 0; slot < 2; ++slot) ASSERT_EQ(createSlot(slot, 640, 480, 0), 1);
+        std::filesystem::current_path(home);
+        ASSERT_EQ(readSkin("DEFAULT.KZK"), 1);
+        settings() = Settings{};
+        shell().programFolder = temp.path().string() + "/";
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous);
+        thePlay = Play{};
+        theChart.noteCount = 0;
+        settings() = Settings{};
+        releaseInput();
+    }
+
     const std::filesystem::path home = KV_HOME;
-    if (!std::filesystem::exists(home / "kv2result.pic")) GTEST_SKIP() << "default skin not generated";
+    const std::filesystem::path previous = std::filesystem::current_path();
     test::HeadlessSession session;
     test::TempFolder temp{"kv_result_skin"};
-    ASSERT_EQ(createInput(), 1);
-    ASSERT_EQ(createKeyboard(), 1);
-    for (int slot = 0; slot < 2; ++slot) ASSERT_EQ(createSlot(slot, 640, 480, 0), 1);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(home);
-    ASSERT_EQ(readSkin("DEFAULT.KZK"), 1);
-    settings() = Settings{};
+};
+
+TEST_F(ResultScreenWithDefaultSkin, ShowsTheGradeTileOfTheRun) {
     settings().REPLAY = 1;
-    shell().programFolder = temp.path().string() + "/";
     thePlay = Play{};
     thePlay.replayActive = 1;
     thePlay.coolCount = 412;
@@ -56,7 +72,6 @@ TEST(ResultScreenWithDefaultSkin, ShowsTheGradeTileOfTheRun) {
     const std::string shot = (home.parent_path() / "result_screen.png").string();
     session.runScript("wait 2500\nshot " + shot + "\ntype KV\nwait 600\nshot " + shot + ".name.png\n");
     EXPECT_EQ(resultScreen(PurposeFreePlay, GradeB, entry, -1), 0);
-    std::filesystem::current_path(previous);
 
     const Surface& frame = session.lastFrame();
     const Surface& sheet = *slotSurface(1);
@@ -69,27 +84,11 @@ TEST(ResultScreenWithDefaultSkin, ShowsTheGradeTileOfTheRun) {
         }
     EXPECT_EQ(differing, 0);
     EXPECT_TRUE(std::filesystem::exists(shot));
-    thePlay = Play{};
-    theChart.noteCount = 0;
-    settings() = Settings{};
-    releaseInput();
 }
 
 // The course result with the shipped skin names every row of its totals.
 // The frame is kept as course_result_screen.png in the build folder.
-TEST(ResultScreenWithDefaultSkin, CourseResultShowsItsTotalsUnderTheirLabels) {
-    const std::filesystem::path home = KV_HOME;
-    if (!std::filesystem::exists(home / "kv2result2.pic")) GTEST_SKIP() << "default skin not generated";
-    test::HeadlessSession session;
-    test::TempFolder temp{"kv_course_result_skin"};
-    ASSERT_EQ(createInput(), 1);
-    ASSERT_EQ(createKeyboard(), 1);
-    for (int slot = 0; slot < 2; ++slot) ASSERT_EQ(createSlot(slot, 640, 480, 0), 1);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(home);
-    ASSERT_EQ(readSkin("DEFAULT.KZK"), 1);
-    settings() = Settings{};
-    shell().programFolder = temp.path().string() + "/";
+TEST_F(ResultScreenWithDefaultSkin, CourseResultShowsItsTotalsUnderTheirLabels) {
     theChart.noteCount = 300;
     for (int stage = 0; stage < kCourseStages; ++stage) {
         thePlay = Play{};
@@ -102,12 +101,8 @@ TEST(ResultScreenWithDefaultSkin, CourseResultShowsItsTotalsUnderTheirLabels) {
     const std::string shot = (home.parent_path() / "course_result_screen.png").string();
     session.runScript("wait 3000\nshot " + shot + "\npress RETURN\nwait 300\npress RETURN\nwait 500\n");
     courseResultScreen(-3, "", 0);
-    std::filesystem::current_path(previous);
     EXPECT_TRUE(std::filesystem::exists(shot));
     courseStageRecords() = {};
-    thePlay = Play{};
-    theChart.noteCount = 0;
-    releaseInput();
 }
 
 }  // namespace
