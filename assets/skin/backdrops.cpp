@@ -48,28 +48,43 @@ void heading(Canvas& c, const char* text, Colour accent, int top) {
              40);
 }
 
-// Names of the figures the result screen rolls in, left of each figure
-// (their rows are fixed by the screen; medium digits are 24 pixels tall,
+// Names of the figures the result screens roll in, left of each figure
+// (their rows are fixed by the screens; medium digits are 24 pixels tall,
 // the score's large ones 32), and the sign after each percentage.
-void resultLabels(Canvas& c) {
-    struct Row {
-        const char* text;
-        int y, height;
-        unsigned top, bottom;
-    };
-    constexpr Row kRows[] = {{"NOTES", 96, 24, 0xffffff, 0x9fb4ff},  {"COOL", 144, 24, 0xffffff, 0x3ee3ff},
-                             {"GREAT", 176, 24, 0xfff6b0, 0xffd25a}, {"GOOD", 208, 24, 0xd8ffe6, 0x5cff9d},
-                             {"BREAK", 240, 24, 0xffd0f4, 0xff4fd8}, {"MISS", 272, 24, 0xffc4cc, 0xff4d6a},
-                             {"COMBO", 320, 24, 0xffffff, 0x9fb4ff}, {"BONUS", 360, 24, 0xffffff, 0x9fb4ff},
-                             {"SCORE", 408, 32, 0xfff6b0, 0xffa23a}};
+struct LabelRow {
+    const char* text;
+    int y, height;
+    unsigned top, bottom;
+    bool percent;
+};
+
+constexpr unsigned kPlainTop = 0xffffff, kPlainBottom = 0x9fb4ff;
+
+constexpr LabelRow kResultRows[] = {
+    {"NOTES", 96, 24, kPlainTop, kPlainBottom, false},  {"COOL", 144, 24, 0xffffff, 0x3ee3ff, true},
+    {"GREAT", 176, 24, 0xfff6b0, 0xffd25a, true},       {"GOOD", 208, 24, 0xd8ffe6, 0x5cff9d, true},
+    {"BREAK", 240, 24, 0xffd0f4, 0xff4fd8, true},       {"MISS", 272, 24, 0xffc4cc, 0xff4d6a, true},
+    {"COMBO", 320, 24, kPlainTop, kPlainBottom, false}, {"BONUS", 360, 24, kPlainTop, kPlainBottom, false},
+    {"SCORE", 408, 32, 0xfff6b0, 0xffa23a, false}};
+
+// The course totals: one row every 24 pixels, then bonus, combo and score.
+constexpr LabelRow kCourseResultRows[] = {
+    {"NOTES", 104, 24, kPlainTop, kPlainBottom, false}, {"COOL", 128, 24, 0xffffff, 0x3ee3ff, false},
+    {"GREAT", 152, 24, 0xfff6b0, 0xffd25a, false},      {"GOOD", 176, 24, 0xd8ffe6, 0x5cff9d, false},
+    {"BREAK", 200, 24, 0xffd0f4, 0xff4fd8, false},      {"MISS", 224, 24, 0xffc4cc, 0xff4d6a, false},
+    {"BONUS", 256, 24, kPlainTop, kPlainBottom, false}, {"COMBO", 297, 24, kPlainTop, kPlainBottom, false},
+    {"SCORE", 337, 32, 0xfff6b0, 0xffa23a, false}};
+
+template <std::size_t N>
+void figureLabels(Canvas& c, const LabelRow (&rows)[N]) {
     constexpr int kLabelLeft = 22, kLabelHeight = 15, kPercentX = 292;
-    for (const Row& row : kRows) {
+    for (const LabelRow& row : rows) {
         const TextMask mask = renderText(row.text, kBoldFace, kLabelHeight);
         const int inkHeight = mask.inkBottom - mask.inkTop;
         const int top = row.y + (row.height - inkHeight) / 2;
         c.draw(mask, kLabelLeft - mask.inkLeft, top - mask.inkTop,
                vertical(hex(row.top), hex(row.bottom), float(top), float(top + inkHeight)), kOutline);
-        if (row.y < 144 || row.y > 272) continue;
+        if (!row.percent) continue;
         const TextMask percent = renderText("%", kBoldFace, kLabelHeight);
         c.draw(percent, kPercentX - percent.inkLeft, top - percent.inkTop, solid(hex(0x9fb4ff)), kOutline);
     }
@@ -98,12 +113,13 @@ kv::Surface drawBackdrop(Backdrop kind) {
             nightSky(c, kGold);
             hexagonRings(c, 512, 409, kGold);  // behind the grade tile
             heading(c, "RESULT", kGold, kTopHeading);
-            resultLabels(c);
+            figureLabels(c, kResultRows);
             break;
         case Backdrop::CourseResult:
             nightSky(c, kMagenta);
             hexagonRings(c, 512, 409, kMagenta);
             heading(c, "COURSE RESULT", kMagenta, kTopHeading);
+            figureLabels(c, kCourseResultRows);
             break;
         case Backdrop::Listen:
             nightSky(c, kGreen);

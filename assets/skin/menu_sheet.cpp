@@ -116,10 +116,11 @@ void drawSelectCells(Canvas& c) {
         labelButton(c, menuTable[25 + i], tabs[i], kGold, true);
         labelButton(c, menuTable[29 + i], tabs[i], kGold, false);
     }
-    // Cursor bar of the song list.
+    // Cursor bar of the song list: dark enough that the list's white, gold
+    // and cyan lines all read on it, violet so it stands out of the blue list.
     const kv::Rect& bar = menuTable[33];
     c.fill(roundedBox(bar.left, bar.top, bar.right, bar.bottom, 3),
-           horizontal(mix(kCyan, kWhite, 0.2f), hex(0x1d4a8a), bar.left, bar.right), bar);
+           horizontal(mix(kViolet, kNight, 0.5f), mix(kMagenta, kNight, 0.7f), bar.left, bar.right), bar);
     // Level box and the level stars by colour, then the level-0 mark.
     labelButton(c, menuTable[34], "LEVEL", kGold, true);
     const Colour stars[] = {kGreen, kCyan, kOrange, kRed};

@@ -11,6 +11,7 @@
 #include "media/audio/midi_music.h"
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
+#include "media/gfx/picture_file.h"
 #include "platform/files.h"
 #include "scene/shell.h"
 #include "settings/settings.h"
@@ -34,13 +35,13 @@ public:
         kv::setSampleRate(chartSampleSlot(number), float(factor));
     }
     int loadPicture(int, const std::string& fileName) override {
-        if (platform::fileExists(fileName)) return 1;
+        if (!findPictureFile(fileName).empty()) return 1;
         missing.pictures.push_back(fileName);
         return 0;
     }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string& fileName) override {
-        if (!fileName.empty() && !platform::fileExists(fileName)) missing.pictures.push_back(fileName);
+        if (!fileName.empty() && findPictureFile(fileName).empty()) missing.pictures.push_back(fileName);
     }
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
 };
@@ -67,7 +68,7 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     SilentLoadingScreen screen;
     const int loaded = loadChart(entry, *chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(previous, error);
-    if (loaded) writeChartInfo(out, *chart, entry, media.missing);
+    if (loaded) writeChartInfo(out, *chart, entry, media.missing, {settings.TEMPO, settings.BPMEDIT});
     shutdownSound();
     if (!loaded) std::fprintf(stderr, "info: cannot load %s\n", chartFile.c_str());
     return loaded ? 0 : 1;

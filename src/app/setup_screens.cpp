@@ -45,9 +45,9 @@ void drawControls(const BindingSetup& setup) {
 // control asked for. Returns 0 on quit, else 1 with `setup` as it ended.
 int runSetupScreen(const char* title, std::initializer_list<const char*> hints, BindingSetup& setup,
                    const std::function<void(BindingSetup&)>& takeInput) {
-    loadPicture(0, skin.BACKGR);
-    loadPicture(1, skin.FONT);
-    loadPicture(kMenuSlot, skin.FONT2);
+    loadSkinSheet(0, skin.BACKGR);
+    loadSkinSheet(1, skin.FONT);
+    loadSkinSheet(kMenuSlot, skin.FONT2);
     while (true) {
         if (!pumpMessages()) return 0;
         readKeyboard();

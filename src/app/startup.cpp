@@ -15,6 +15,7 @@
 #include "platform/frames.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/save_report.h"
 #include "platform/script_runner.h"
 #include "platform/window.h"
 #include "scene/shell.h"
@@ -118,7 +119,7 @@ int startAndRun(const LaunchOptions& options, const SceneTable& scenes, const Su
     // The title's exit and the quit message (window closed, script ended)
     // leave the same way: nothing the player changed is lost.
     platform::changeDirectory(state.programFolder);
-    saveSettings(settings());
+    if (!saveSettings(settings())) platform::reportSaveFailure(kSettingsFileName);
     call(subsystems.saveOptionPresets);
     releaseDevices(subsystems);
     return ExitOk;

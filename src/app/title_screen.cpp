@@ -62,9 +62,9 @@ TitleKeys readTitleKeys(bool joypadOn) {
 }
 
 void loadTitlePictures() {
-    loadPicture(0, skin.TITLE);
-    loadPicture(1, skin.FONT);
-    loadPicture(2, skin.FONT2);
+    loadSkinSheet(0, skin.TITLE);
+    loadSkinSheet(1, skin.FONT);
+    loadSkinSheet(2, skin.FONT2);
 }
 
 void drawTile(const TitleMenu& menu, int item, bool selected) {

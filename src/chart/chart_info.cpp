@@ -1,5 +1,6 @@
 #include "chart/chart_info.h"
 
+#include "chart/chart_text.h"
 #include "chart/chart_timing.h"
 #include "chart/json_text.h"
 
@@ -21,8 +22,10 @@ void writeList(std::ostream& out, const Items& items, Write write) {
 
 }  // namespace
 
-void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing) {
-    out << "{\"file\":" << jsonString(chartPath(entry).string()) << ",\"title\":" << jsonChartText(entry.title)
+void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
+                    PlaybackRate rate) {
+    out << "{\"file\":" << jsonString(chartPath(entry).string())
+        << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
         << ",\"lastMeasure\":" << chart.lastMeasure << ",\"totalLength\":" << chart.totalLength
         << ",\"baseTempo\":" << chart.baseTempo << ",\"playTempo\":" << chart.playTempo << ",\"tempoChanges\":";
@@ -41,7 +44,7 @@ void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& ent
     writeList(out, missing.samples, [&](const std::string& name) { out << jsonChartText(name); });
     out << ",\"missingPictures\":";
     writeList(out, missing.pictures, [&](const std::string& name) { out << jsonChartText(name); });
-    out << ",\"playSeconds\":" << playLengthSeconds(chart) << "}\n";
+    out << ",\"playSeconds\":" << playLengthSeconds(chart, rate) << "}\n";
 }
 
 }  // namespace kv

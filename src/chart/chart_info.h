@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "chart/chart_entry.h"
+#include "chart/playback_rate.h"
 
 namespace kv {
 
@@ -14,6 +15,8 @@ struct MissingMedia {
     std::vector<std::string> pictures;
 };
 
-void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing);
+// `rate` is the TEMPO and BPMEDIT play runs at, for the play length.
+void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
+                    PlaybackRate rate);
 
 }  // namespace kv

@@ -4,10 +4,10 @@
 
 namespace kv {
 
-double playLengthSeconds(const Chart& chart) {
+double playLengthSeconds(const Chart& chart, PlaybackRate rate) {
     constexpr double unitsPerBeat = kStandardMeasure / 4.0;
     double seconds = 0.0;
-    double tempo = chart.baseTempo;
+    double tempo = playbackTempo(chart.baseTempo, rate);
     int next = 0;  // tempo changes are in (measure, position) order
     for (int measure = 0; measure <= chart.lastMeasure; ++measure) {
         int position = 0;
@@ -17,7 +17,7 @@ double playLengthSeconds(const Chart& chart) {
             const int at = std::clamp<int>(change.position, position, length);
             seconds += (at - position) * 60.0 / (tempo * unitsPerBeat);
             position = at;
-            tempo = change.bpm;
+            if (const double changed = playbackTempo(change.bpm, rate); changed > 0) tempo = changed;
         }
         seconds += (length - position) * 60.0 / (tempo * unitsPerBeat);
     }

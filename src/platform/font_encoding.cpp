@@ -55,14 +55,22 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-// Half-width katakana U+FF61..U+FF9F are EF BD A1..EF BD BF and EF BE 80..EF BE 9F in UTF-8.
-bool hasHalfWidthKatakana(std::string_view utf8) {
-    for (std::size_t i = 0; i + 2 < utf8.size(); ++i) {
-        const auto b0 = static_cast<unsigned char>(utf8[i]), b1 = static_cast<unsigned char>(utf8[i + 1]),
-                   b2 = static_cast<unsigned char>(utf8[i + 2]);
-        if (b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F))) return true;
+// Half-width katakana U+FF61..U+FF9F are EF BD A1..EF BD BF and EF BE 80..EF BE 9F
+// in UTF-8; a double-byte character of CP932 is U+0080 or above, elsewhere.
+bool mixesHalfWidthKatakanaWithDoubleByte(std::string_view utf8) {
+    bool katakana = false, doubleByte = false;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b0 = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
+        if (b0 >= 0x80) {
+            const auto b1 = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+            const auto b2 = i + 2 < utf8.size() ? static_cast<unsigned char>(utf8[i + 2]) : 0;
+            const bool halfWidth = b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
+            (halfWidth ? katakana : doubleByte) = true;
+        }
+        i += length;
     }
-    return false;
+    return katakana && doubleByte;
 }
 
 }  // namespace
@@ -71,7 +79,7 @@ TextEncoding detectEncoding(std::string_view bytes) {
     if (isValidUtf8(bytes)) return TextEncoding::Utf8;
     const auto japanese = convert(bytes, TextEncoding::Cp932, true);
     const auto korean = convert(bytes, TextEncoding::Cp949, true);
-    if (japanese && !(korean && hasHalfWidthKatakana(*japanese))) return TextEncoding::Cp932;
+    if (japanese && !(korean && mixesHalfWidthKatakanaWithDoubleByte(*japanese))) return TextEncoding::Cp932;
     return korean ? TextEncoding::Cp949 : TextEncoding::Cp932;
 }
 

@@ -10,9 +10,10 @@ namespace kv::platform {
 enum class TextEncoding { Utf8, Cp932, Cp949 };
 
 // The encoding the bytes most likely are: UTF-8 when they are valid UTF-8,
-// else the code page that decodes them cleanly. When both do, Korean text
-// shows itself in CP932 as half-width katakana, which Japanese titles
-// rarely use; otherwise Japanese, the majority, wins.
+// else the code page that decodes them cleanly, Shift-JIS first. When both
+// do, Korean text shows itself in CP932 as half-width katakana mixed with
+// double-byte characters, which Japanese text rarely mixes. Give it all the
+// text of one file at once, so its strings all decode the same way.
 TextEncoding detectEncoding(std::string_view bytes);
 
 // Converts from the given encoding; bytes that do not decode become "?".

@@ -5,8 +5,9 @@
 
 namespace kv::platform {
 
-bool decodeImageFile(const std::string& path, Surface& out) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
+namespace {
+
+bool takeDecoded(SDL_Surface* loaded, Surface& out) {
     if (!loaded) return false;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(loaded);
@@ -26,6 +27,15 @@ bool decodeImageFile(const std::string& path, Surface& out) {
     SDL_FreeSurface(argb);
     out = std::move(picture);
     return true;
+}
+
+}  // namespace
+
+bool decodeImageFile(const std::string& path, Surface& out) { return takeDecoded(IMG_Load(path.c_str()), out); }
+
+bool decodeImageBytes(std::span<const std::uint8_t> bytes, Surface& out) {
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    return source && takeDecoded(IMG_Load_RW(source, 1), out);
 }
 
 bool savePng(const std::string& path, const Surface& picture) {

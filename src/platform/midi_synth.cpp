@@ -3,9 +3,9 @@
 #include <fluidsynth.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
+
+#include "platform/file_bytes.h"
 
 namespace kv::platform {
 namespace {
@@ -46,9 +46,8 @@ std::unique_ptr<MidiSynth> MidiSynth::open(const std::string& midiPath, int rate
     if (soundfont.empty() || !fluid_is_midifile(midiPath.c_str())) return nullptr;
     // The player parses its file when it starts, on the audio thread; hand
     // it the bytes so that thread never touches the disk.
-    std::ifstream in(midiPath, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (bytes.empty()) return nullptr;
+    std::vector<std::uint8_t> bytes;
+    if (!readFileBytes(midiPath, bytes) || bytes.empty()) return nullptr;
 
     auto parts = std::make_unique<Parts>();
     parts->settings = new_fluid_settings();

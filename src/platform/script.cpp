@@ -32,6 +32,7 @@ class Builder {
         action.key = dik;
     }
     void wait(Micros duration) { now_ += duration; }
+    Micros now() const { return now_; }
     void press(int dik) {
         key(dik, true);
         wait(kKeyPressMicros);
@@ -62,6 +63,10 @@ class Builder {
     Micros now_ = 0;
 };
 
+// Game time a whole script may cover; far beyond any session, and far from
+// the overflow of the clock's microseconds.
+constexpr long long kLongestScriptMs = 30LL * 24 * 3600 * 1000;
+
 // Applies one line; returns an error message, empty when the line is fine.
 std::string parseLine(std::string_view line, Builder& builder) {
     line = trim(line);
@@ -73,6 +78,7 @@ std::string parseLine(std::string_view line, Builder& builder) {
     if (command == "wait") {
         long long ms = 0;
         if (!parseNumber(argument, ms) || ms < 0) return "wait needs a number of milliseconds";
+        if (ms > kLongestScriptMs - builder.now() / 1000) return "wait takes the script past 30 days of game time";
         builder.wait(ms * 1000);
     } else if (command == "down" || command == "up" || command == "press") {
         const int dik = dikFromName(argument);

@@ -11,6 +11,7 @@
 #include "media/gfx/display.h"
 #include "media/gfx/picture_loading.h"
 #include "media/gfx/sheet_text.h"
+#include "platform/frames.h"
 #include "platform/keyboard.h"
 #include "scene/message_pump.h"
 #include "scene/shell.h"
@@ -47,7 +48,14 @@ public:
 
 class ScreenLines : public LoadingScreen {
 public:
-    ScreenLines() { std::fill(display.back.pixels.begin(), display.back.pixels.end(), 0); }
+    // The lines go over the stage screen the player is looking at.
+    ScreenLines() {
+        const Surface& shown = platform::lastPresentedFrame();
+        if (shown.width == display.back.width && shown.height == display.back.height)
+            display.back.pixels = shown.pixels;
+        else
+            std::fill(display.back.pixels.begin(), display.back.pixels.end(), 0);
+    }
     void drawLine(int y, const std::string& text) override { drawLargeText(0, y, text, 0); }
     bool waitForKey() override {
         for (;;) {

@@ -1,5 +1,6 @@
 #include "play/listen_screen.h"
 
+#include "chart/chart_text.h"
 #include "media/gfx/blit.h"
 #include "media/gfx/display.h"
 #include "media/gfx/system_text.h"
@@ -19,9 +20,10 @@ constexpr int kAlignLeft = 0, kAlignRight = 2, kBackSurface = -1;
 void drawListenOpening(const ChartEntry& entry) {
     fillRect(display.back, nullptr, 0);
     drawSprite(0, 0, nullptr, kBackdropSlot);
-    drawTextSqueezed(kTextX, 4, kTextWidth, entry.genre, 16, kWhite, kFace, kAlignLeft, kBackSurface);
-    drawTextSqueezed(kTextX, 24, kTextWidth, entry.title, 24, kWhite, kFace, kAlignLeft, kBackSurface);
-    drawTextSqueezed(kTextX, 461, kTextWidth, entry.artist, 16, kWhite, kFace, kAlignRight, kBackSurface);
+    const auto text = [&](const std::string& bytes) { return chartTextUtf8(entry, bytes); };
+    drawTextSqueezed(kTextX, 4, kTextWidth, text(entry.genre), 16, kWhite, kFace, kAlignLeft, kBackSurface);
+    drawTextSqueezed(kTextX, 24, kTextWidth, text(entry.title), 24, kWhite, kFace, kAlignLeft, kBackSurface);
+    drawTextSqueezed(kTextX, 461, kTextWidth, text(entry.artist), 16, kWhite, kFace, kAlignRight, kBackSurface);
 }
 
 void paintListenFrame(Play& play, const Chart& chart, const Settings& options, PlayScreenState& screen) {

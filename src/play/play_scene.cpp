@@ -6,6 +6,7 @@
 
 #include "base/dik.h"
 #include "base/random.h"
+#include "chart/chart_text.h"
 #include "media/gfx/blit.h"
 #include "media/gfx/display.h"
 #include "media/gfx/picture_loading.h"
@@ -183,9 +184,9 @@ int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* missio
         return 0;
     }
     // A missing sheet leaves its slot blank; the run still plays.
-    loadPicture(kFontSlot, skin.FONT);
-    loadPicture(kBoardSlot, skin.BOARD);
-    loadPicture(kStyleSlot, styleSheet(config.style));
+    loadSkinSheet(kFontSlot, skin.FONT);
+    loadSkinSheet(kBoardSlot, skin.BOARD);
+    loadSkinSheet(kStyleSlot, styleSheet(config.style));
     clearSurface(&display.back);
     clearSurface(slotSurface(kWorkSurfaceA));
     clearSurface(slotSurface(kWorkSurfaceB));
@@ -200,7 +201,7 @@ int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* missio
     clockCounters().animMs.set(0);
     clockCounters().fpsMs.set(0);
     startRun(ctx, stageIndex >= 1);
-    writeMessageOnBoard(ctx.mission ? ctx.mission->boardText : entry.title, layout.guidePanel);
+    writeMessageOnBoard(ctx.mission ? ctx.mission->boardText : chartTextUtf8(entry, entry.title), layout.guidePanel);
     if (play.endState != Running) return sceneResult(play.endState);
 
     LaneInput lanes(theChart.keyMode);

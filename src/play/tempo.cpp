@@ -6,10 +6,7 @@
 namespace kv {
 
 void applyTempo(PlayContext& ctx, double bpm) {
-    double tempo = bpm;
-    // The rate option works in single precision, the trim in double.
-    if (ctx.config.tempo != 0) tempo = float(bpm) * float(tempoFactor(ctx.config.tempo));
-    if (ctx.config.bpmEdit != 50) tempo = bpmEditFactor(ctx.config.bpmEdit) * tempo;
+    const double tempo = playbackTempo(bpm, {ctx.config.tempo, ctx.config.bpmEdit});
     if (!(tempo > 0)) return;
 
     ctx.chart.playTempo = tempo;

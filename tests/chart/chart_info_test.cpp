@@ -36,11 +36,25 @@ INSTANTIATE_TEST_SUITE_P(
                                  kBar130 + 2 * kBar130 + kBar130 * 130 / 200}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ChartLoadTest, PlayLengthFollowsTheRateOptions) {
+    ASSERT_EQ(load("#00111:01\n"), 1);
+    struct Case {
+        PlaybackRate rate;
+        double seconds;
+    };
+    const Case cases[] = {
+        {{0, 50}, 2 * kBar130},         {{1, 50}, 2 * kBar130 / 1.5},        {{4, 50}, 2 * kBar130 / 0.5},
+        {{0, 60}, 2 * kBar130 / 1.01},  {{2, 40}, 2 * kBar130 / (2 * 0.99)},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(playLengthSeconds(*chart, c.rate), c.seconds, 1e-6) << c.rate.tempo << " " << c.rate.bpmEdit;
+}
+
 TEST_F(ChartLoadTest, InfoReportNamesWhatPlayUses) {
     entry.title = "\x93\xfa\x96\x7b";  // "Japan" in Shift-JIS
     ASSERT_EQ(load(lines({"#WAV01 a.wav", "#00111:01", "#00103:82", "#00102:0.5", "#00101:01"})), 1);
     std::ostringstream out;
-    writeChartInfo(out, *chart, entry, MissingMedia{{"lost.wav"}, {}});
+    writeChartInfo(out, *chart, entry, MissingMedia{{"lost.wav"}, {}}, {});
     const std::string json = out.str();
     for (const char* part : {"\"title\":\"日本\"", "\"keyMode\":0", "\"noteCount\":1", "\"lastMeasure\":1",
                              "\"tempoChanges\":[{\"measure\":1,\"position\":0,\"bpm\":130}]",

@@ -79,6 +79,8 @@ TEST(ScriptParseTest, BadLinesAreReportedWithTheirNumber) {
         {"jump 10", 1},           {"wait\n", 1},         {"wait -5", 1},    {"wait 10ms", 1},
         {"# ok\npress NOPE", 2},  {"down", 1},           {"type é", 1},     {"shot", 1},
         {"\n\nclick 10", 3},      {"click x 10", 1},
+        {"wait 99999999999999999", 1},  // would overflow the microseconds
+        {"wait 2000000000\nwait 2000000000", 2},  // together past 30 days
     };
     for (auto [text, line] : cases) {
         Script script;
@@ -87,6 +89,11 @@ TEST(ScriptParseTest, BadLinesAreReportedWithTheirNumber) {
         EXPECT_EQ(error.line, line) << text;
         EXPECT_FALSE(error.message.empty()) << text;
     }
+}
+
+TEST(ScriptParseTest, WaitsUpToThirtyDaysInAllAreAccepted) {
+    const Script script = parse("wait 2000000000\nwait 592000000\n");
+    EXPECT_EQ(script.end, 2'592'000'000'000LL);
 }
 
 TEST(ScriptParseTest, MissingFileIsAnError) {

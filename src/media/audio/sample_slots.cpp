@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <vector>
 
 #include "media/audio/sample_file_name.h"
 #include "media/audio/wave_chunks.h"
+#include "platform/file_bytes.h"
 
 namespace kv {
 namespace {
@@ -18,9 +17,8 @@ constexpr double kLowerFactor = 0.625;
 bool isSlot(int slot) { return slot >= 0 && slot < kSampleSlotCount; }
 
 int classifyFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return kSampleNotOpened;
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::uint8_t> bytes;
+    if (!platform::readFileBytes(path, bytes)) return kSampleNotOpened;
     return classifyUndecodableWave(bytes);
 }
 

@@ -2,12 +2,11 @@
 
 #include <bit>
 
+#include "media/gfx/picture_limits.h"
+
 namespace kv {
 namespace {
 
-// Refuse sizes no real picture has, so a damaged header cannot ask for gigabytes.
-constexpr int kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = std::int64_t(1) << 26;
 constexpr std::uint32_t kMaxHeaderSize = 1024;
 
 enum Compression : std::uint32_t { kPlain = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
@@ -50,9 +49,7 @@ bool parseFixedHeader(Bytes info, DibHeader& h) {
     if (rawHeight == INT32_MIN) return false;
     h.topDown = rawHeight < 0;
     h.height = h.topDown ? -rawHeight : rawHeight;
-    if (h.width <= 0 || h.height <= 0 || h.width > kMaxSide || h.height > kMaxSide ||
-        std::int64_t(h.width) * h.height > kMaxPixels || !formatSupported(h))
-        return false;
+    if (!pictureSizeAllowed(h.width, h.height) || !formatSupported(h)) return false;
 
     h.tableAt = headerSize;
     if (h.compression == kBitFields) {

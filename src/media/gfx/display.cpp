@@ -1,6 +1,7 @@
 #include "media/gfx/display.h"
 
 #include <algorithm>
+#include <new>
 
 #include "media/gfx/blit.h"
 #include "platform/clock.h"
@@ -41,7 +42,11 @@ int createSlot(int slot, int width, int height, Pixel colourKey) {
     Slot& entry = display.slots[slot];
     freeSlot(entry);
     if (width <= 0 || height <= 0) return 0;
-    entry.surface = Surface(width, height, colourKey);
+    try {
+        entry.surface = Surface(width, height, colourKey);
+    } catch (const std::bad_alloc&) {
+        return 0;  // out of memory is a failed picture, not the end of the game
+    }
     entry.inUse = true;
     return 1;
 }

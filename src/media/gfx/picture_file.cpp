@@ -1,13 +1,13 @@
 #include "media/gfx/picture_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "media/gfx/bmp_file.h"
 #include "media/gfx/pic_file.h"
+#include "media/gfx/picture_limits.h"
 #include "media/gfx/plugins.h"
+#include "platform/file_bytes.h"
 #include "platform/files.h"
 #include "platform/image_codec.h"
 
@@ -16,14 +16,15 @@ namespace {
 
 constexpr const char* kPictureExtensions[] = {".bmp", ".png", ".jpg", ".jpeg", ".gif"};
 
-bool readFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
+// Only formats whose size we can check before decoding are decoded.
+bool decodeNativeFormat(Bytes bytes, Surface& out) {
+    long long width = 0, height = 0;
+    return declaredPictureSize(bytes, width, height) && pictureSizeAllowed(width, height) &&
+           platform::decodeImageBytes(bytes, out);
 }
 
-// The existing file for a chart's picture name, or empty.
+}  // namespace
+
 std::string findPictureFile(const std::string& name) {
     if (platform::fileExists(name)) return platform::resolvePath(name);
     std::filesystem::path alternative = platform::resolvePath(name);
@@ -34,8 +35,6 @@ std::string findPictureFile(const std::string& name) {
     return {};
 }
 
-}  // namespace
-
 DecodeResult decodePictureFile(const std::string& name, Surface& out) {
     const std::string path = findPictureFile(name);
     if (path.empty()) return DecodeResult::Missing;
@@ -45,14 +44,15 @@ DecodeResult decodePictureFile(const std::string& name, Surface& out) {
         case PluginResult::None: break;
     }
     std::vector<std::uint8_t> bytes;
-    if (!readFileBytes(path, bytes)) return DecodeResult::Missing;
-    if (readBmp(bytes, out) || platform::decodeImageFile(path, out)) return DecodeResult::Decoded;
+    if (!platform::readFileBytes(path, bytes)) return DecodeResult::Missing;
+    if (readBmp(bytes, out) || decodeNativeFormat(bytes, out)) return DecodeResult::Decoded;
     return DecodeResult::Missing;
 }
 
 bool decodePicFile(const std::string& name, Surface& out) {
     std::vector<std::uint8_t> bytes;
-    return platform::fileExists(name) && readFileBytes(platform::resolvePath(name), bytes) && readPic(bytes, out);
+    return platform::fileExists(name) && platform::readFileBytes(platform::resolvePath(name), bytes) &&
+           readPic(bytes, out);
 }
 
 }  // namespace kv

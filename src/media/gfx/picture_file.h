@@ -16,6 +16,9 @@ enum class DecodeResult { Missing, Decoded, Unusable };
 // could not be read.
 DecodeResult decodePictureFile(const std::string& name, Surface& out);
 
+// The file decodePictureFile reads for `name`, or empty when there is none.
+std::string findPictureFile(const std::string& name);
+
 // Reads a ".pic" sheet; false when missing or damaged.
 bool decodePicFile(const std::string& name, Surface& out);
 

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "base/text.h"
+#include "media/gfx/display.h"
+#include "media/gfx/picture_loading.h"
 #include "platform/files.h"
 
 namespace kv {
@@ -102,6 +104,13 @@ bool cycleSkin(int& skinSetting) {
     skinSetting = (validSkinIndex(skinSetting) + 1) % skinList.count;
     readSkin(skinList.names[skinSetting]);
     return true;
+}
+
+int loadSkinSheet(int slot, const std::string& fileName) {
+    const int result = loadPicture(slot, fileName);
+    Surface* sheet = slotSurface(slot);
+    if (result != 1 && sheet) std::fill(sheet->pixels.begin(), sheet->pixels.end(), Pixel(0));
+    return result;
 }
 
 }  // namespace kv

@@ -40,6 +40,11 @@ int readSkin(const std::string& fileName);
 // removed since it was saved) falls back to entry 0.
 int validSkinIndex(int skinSetting);
 
+// Loads a skin sheet into a scene slot (as loadPicture). A sheet that cannot
+// be loaded leaves the slot black, which draws nothing, rather than the
+// pictures of the screen before.
+int loadSkinSheet(int slot, const std::string& fileName);
+
 // F1 on the title: with more than one skin, moves `skinSetting` to the next
 // entry (wrapping) and reads it. Returns whether the skin changed.
 bool cycleSkin(int& skinSetting);

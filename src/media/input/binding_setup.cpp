@@ -61,10 +61,10 @@ JoypadControls joypadControls(const JoypadState& state) {
         std::copy_n(state.buttons[joypad], kJoypadButtons, controls.buttons.begin() + joypad * kJoypadButtons);
         // The last joypad pushed a way is the one that counts.
         const int number = joypad + 1;
-        if (state.y[joypad] < -1) controls.directions[0] = number;
-        if (state.y[joypad] > 1) controls.directions[1] = number;
-        if (state.x[joypad] < -1) controls.directions[2] = number;
-        if (state.x[joypad] > 1) controls.directions[3] = number;
+        if (state.y[joypad] < -kAxisPushedBeyond) controls.directions[0] = number;
+        if (state.y[joypad] > kAxisPushedBeyond) controls.directions[1] = number;
+        if (state.x[joypad] < -kAxisPushedBeyond) controls.directions[2] = number;
+        if (state.x[joypad] > kAxisPushedBeyond) controls.directions[3] = number;
     }
     return controls;
 }

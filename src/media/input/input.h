@@ -25,6 +25,11 @@ extern Input input;
 
 // One read of every joypad in use; joypads not in use read as centred
 // with no button down.
+// A stick counts as pushed a way only past half its range (-127..127), so
+// the drift of a resting stick never holds a control down; digital pads
+// report the full range.
+constexpr std::int32_t kAxisPushedBeyond = 63;
+
 struct JoypadState {
     std::int32_t x[kMaxJoypads] = {};
     std::int32_t y[kMaxJoypads] = {};

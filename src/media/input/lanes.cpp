@@ -7,7 +7,6 @@ namespace {
 constexpr int kKeyModes = 4;
 constexpr int kJoyButtonCodes = kMaxJoypads * kJoypadButtons;  // 0-255
 constexpr int kJoyAxisCodes = kMaxJoypads * 4;                 // 256-287
-constexpr int kAxisThreshold = 1;                              // beyond +-1 counts
 
 // Binding index per lane and chart key mode; -1 = lane not read.
 constexpr int kLaneBindings[kKeyModes][kLaneCount] = {
@@ -44,10 +43,10 @@ bool joyBindingActive(std::int32_t joyCode, const JoypadState& joypads, int joyp
     const int joypad = axisCode / 4;
     if (joypad >= joypadCount) return false;
     switch (axisCode % 4) {
-        case 0: return joypads.y[joypad] < -kAxisThreshold;
-        case 1: return joypads.y[joypad] > kAxisThreshold;
-        case 2: return joypads.x[joypad] < -kAxisThreshold;
-        default: return joypads.x[joypad] > kAxisThreshold;
+        case 0: return joypads.y[joypad] < -kAxisPushedBeyond;
+        case 1: return joypads.y[joypad] > kAxisPushedBeyond;
+        case 2: return joypads.x[joypad] < -kAxisPushedBeyond;
+        default: return joypads.x[joypad] > kAxisPushedBeyond;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "platform/files.h"
+#include "platform/save_report.h"
 #include "screens/modes/course_file.h"
 
 namespace kv {
@@ -85,7 +86,10 @@ Ranking loadCourseRankingForDisplay(const CourseRecord& course) {
 }
 
 int saveCourse(const std::string& programFolder, const std::string& name, const CourseStages& stages) {
-    return writeCourseFile(courseFolder(programFolder) + "/" + name + kCourseExtension, stages) ? 1 : 0;
+    const std::string file = courseFolder(programFolder) + "/" + name + kCourseExtension;
+    if (writeCourseFile(file, stages)) return 1;
+    platform::reportSaveFailure(file);
+    return 0;
 }
 
 int loadCourse(const CourseList& list, int index, const std::string& programFolder, CourseStages& stages) {

@@ -55,7 +55,7 @@ bool applyCourseNameKey(std::string& name, const ResultKey& key) {
 int inputCourseName(std::string& name) {
     name.clear();
     platform::changeDirectory(shell().programFolder);
-    loadPicture(kFontSlot, skin.FONT);
+    loadSkinSheet(kFontSlot, skin.FONT);
     drawNameBox();
     readKeyboard();
     ResultKeyReader reader(input.keys);  // the key that chose this screen is still down

@@ -42,7 +42,7 @@ void drawFrame(const EternalOptionsMenu& menu, const Settings& options, int juke
 }  // namespace
 
 int runEternalOptions() {
-    loadPicture(kFontSlot, skin.FONT);
+    loadSkinSheet(kFontSlot, skin.FONT);
     drawOptionBox();
     EternalOptionsMenu menu;
     int& juke = eternalRun().juke;

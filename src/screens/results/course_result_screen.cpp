@@ -6,6 +6,7 @@
 #include "media/gfx/sheet_text.h"
 #include "media/gfx/skin.h"
 #include "platform/atomic_file.h"
+#include "platform/save_report.h"
 #include "scene/shell.h"
 #include "screens/results/course_stages.h"
 #include "screens/results/grade.h"
@@ -36,8 +37,8 @@ void drawCourseFigures(const CourseTotals& totals, int grade, const ResultFlow& 
 }  // namespace
 
 bool courseResultScreen(int course, const std::string& courseName, std::uint8_t chartsChecksum) {
-    loadPicture(0, skin.CRESULT);
-    loadPicture(kFontSlot, skin.FONT);
+    loadSkinSheet(0, skin.CRESULT);
+    loadSkinSheet(kFontSlot, skin.FONT);
     const Settings& options = settings();
     const auto& stages = courseStageRecords();
     const CourseTotals totals = sumCourseStages(stages);
@@ -50,7 +51,9 @@ bool courseResultScreen(int course, const std::string& courseName, std::uint8_t 
                                              runEntry(t, totals.bonus, grade, stages.back().keyMode, options),
                                              totals.plausible, rankingRulesFrom(options), -1);
     // Hand-picked and random courses, and files that cannot be replaced, take no entry.
-    if (update.write && (!path || !platform::canReplaceFile(*path))) update = {.ranking = stored};
+    const bool unsaved = update.write && path && !platform::canReplaceFile(*path);
+    if (unsaved) platform::reportSaveFailure(*path);
+    if (update.write && (!path || unsaved)) update = {.ranking = stored};
 
     ResultFlow flow = startResultFlow(update.place >= 0, false, options.NAME);
     flow.allowsRestart = false;
@@ -58,6 +61,7 @@ bool courseResultScreen(int course, const std::string& courseName, std::uint8_t 
         drawSprite(0, 0, nullptr, 0);
         drawCourseFigures(totals, grade, flow);
         drawResultHint(flow, update.place, false);
+        if (unsaved) drawSaveFailure();
         if (update.ranking.hasTopScore()) drawRankingTable(437, kRankingHeaderY, update.ranking, update.place, flow);
     });
     if (choice == ResultNothing) return false;

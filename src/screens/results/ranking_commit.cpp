@@ -1,5 +1,6 @@
 #include "screens/results/ranking_commit.h"
 
+#include "platform/save_report.h"
 namespace kv {
 
 std::optional<RankingBlock> commitRanking(RankingUpdate& update, const ResultFlow& flow,
@@ -11,7 +12,10 @@ std::optional<RankingBlock> commitRanking(RankingUpdate& update, const ResultFlo
         rememberRankingName(nameSetting, flow.name);
     }
     const RankingBlock block = encodeRanking(update.ranking, checksum, random);
-    if (!writeRankingBlock(path, block)) return std::nullopt;
+    if (!writeRankingBlock(path, block)) {
+        platform::reportSaveFailure(path);
+        return std::nullopt;
+    }
     return block;
 }
 

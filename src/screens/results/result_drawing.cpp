@@ -69,6 +69,8 @@ void drawRankingTable(int x, int headerY, const Ranking& ranking, int ownRow, co
         drawSpriteKeyed(x + 24 + 12 * flow.name.cursor, rowY(headerY, ownRow), &fontTable[kTextCursor], kFontSlot);
 }
 
+void drawSaveFailure() { drawLargeText(kHintX, kHintY - 20, "RANKING FILE CANNOT BE WRITTEN", 1); }
+
 void drawResultHint(const ResultFlow& flow, int ownRow, bool showRestartHint) {
     if (flow.phase == ResultPhase::NameEntry) {
         const std::string text = std::string("you ranked ") + rankOrdinal(ownRow) + "  input your name";

@@ -19,6 +19,9 @@ void drawJudgementBar(int x, int footY, int height, const std::array<int, 4>& ba
 // its blinking cursor cover the run's own row.
 void drawRankingTable(int x, int headerY, const Ranking& ranking, int ownRow, const ResultFlow& flow);
 
+// A ranking that cannot be stored: said just above the key hints.
+void drawSaveFailure();
+
 // The bottom line: the restart and replay hint while waiting, the place
 // while the name is typed.
 void drawResultHint(const ResultFlow& flow, int ownRow, bool showRestartHint);

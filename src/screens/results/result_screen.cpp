@@ -10,6 +10,7 @@
 #include "media/gfx/sheet_text.h"
 #include "media/gfx/skin.h"
 #include "platform/atomic_file.h"
+#include "platform/save_report.h"
 #include "play/play_state.h"
 #include "play/replay_file.h"
 #include "scene/shell.h"
@@ -57,8 +58,8 @@ void drawFigures(const RunTallies& run, const Play& play, int grade, const Resul
 }  // namespace
 
 int resultScreen(int purpose, int grade, ChartEntry& entry, int missionIndex) {
-    loadPicture(0, skin.RESULT);
-    loadPicture(kFontSlot, skin.FONT);
+    loadSkinSheet(0, skin.RESULT);
+    loadSkinSheet(kFontSlot, skin.FONT);
     const Settings& options = settings();
     const RunTallies run = tallies(thePlay, theChart);
     if (nothingJudged(run)) return ResultNothing;
@@ -68,8 +69,10 @@ int resultScreen(int purpose, int grade, ChartEntry& entry, int missionIndex) {
     RankingUpdate update = planRankingUpdate(purpose, grade, stored,
                                              runEntry(run, thePlay.bonusScore, grade, theChart.keyMode, options),
                                              runIsPlausible(run), rankingRulesFrom(options), missionIndex);
-    // A ranking that cannot be stored is not offered.
-    if (update.write && (!path || !platform::canReplaceFile(*path))) update = {.ranking = stored};
+    // A ranking that cannot be stored is not offered, and the screen says why.
+    const bool unsaved = update.write && path && !platform::canReplaceFile(*path);
+    if (unsaved) platform::reportSaveFailure(*path);
+    if (update.write && (!path || unsaved)) update = {.ranking = stored};
 
     const bool stages = purpose == PurposeCourseOrEternal;
     const bool offersReplay = options.REPLAY == 1 && thePlay.replayActive == 1;
@@ -78,16 +81,20 @@ int resultScreen(int purpose, int grade, ChartEntry& entry, int missionIndex) {
         drawSprite(0, 0, nullptr, 0);
         drawFigures(run, thePlay, grade, flow);
         drawResultHint(flow, update.place, !stages);
+        if (unsaved) drawSaveFailure();
         if (!stages && update.ranking.hasTopScore()) drawRankingTable(437, 145, update.ranking, update.place, flow);
     });
     if (choice == ResultNothing) return ResultNothing;
 
     if (auto block = commitRanking(update, flow, path.value_or(""), entry.checksum, settings().NAME, nextRandom))
         entry.rankingBlock = *block;
-    if (choice == ResultSaveReplay && options.OBJECT == 0 &&
-        saveReplay(replayPathFor(chartPath(entry)), entry.checksum, thePlay.replay,
-                   static_cast<std::uint8_t>(nextRandom())))
-        entry.hasReplay = 1;
+    if (choice == ResultSaveReplay && options.OBJECT == 0) {
+        const auto replay = replayPathFor(chartPath(entry));
+        if (saveReplay(replay, entry.checksum, thePlay.replay, static_cast<std::uint8_t>(nextRandom())))
+            entry.hasReplay = 1;
+        else
+            platform::reportSaveFailure(replay);
+    }
     return choice;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/random.h"
+#include "chart/chart_text.h"
 #include "chart/json_text.h"
 #include "scene/shell.h"
 #include "screens/modes/puzzle_missions.h"
@@ -16,8 +17,9 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
     for (int i = 0; i < library.visibleCount; ++i) {
         const ChartEntry& e = library.charts[std::size_t(library.visible[std::size_t(i)])];
         out << "{\"folder\":" << jsonChartText(folderName) << ",\"file\":" << jsonChartText(chartPath(e).string())
-            << ",\"title\":" << jsonChartText(e.title) << ",\"artist\":" << jsonChartText(e.artist)
-            << ",\"genre\":" << jsonChartText(e.genre) << ",\"level\":" << int(e.playLevel)
+            << ",\"title\":" << jsonString(chartTextUtf8(e, e.title))
+            << ",\"artist\":" << jsonString(chartTextUtf8(e, e.artist))
+            << ",\"genre\":" << jsonString(chartTextUtf8(e, e.genre)) << ",\"level\":" << int(e.playLevel)
             << ",\"rank\":" << int(e.judgeRank) << ",\"bpm\":" << std::fabs(e.bpm)
             << ",\"tempoChanges\":" << (e.bpm < 0 ? "true" : "false") << ",\"keyType\":" << int(e.keyType)
             << ",\"midi\":" << int(e.hasMidi) << ",\"bgmKeysounds\":" << int(e.bgmKeysounds)

@@ -25,9 +25,9 @@ constexpr int kStayOnScreen = -2;
 
 void loadSelectPictures() {
     platform::changeDirectory(shell().programFolder);
-    loadPicture(0, skin.SELECT);
-    loadPicture(1, skin.FONT);
-    loadPicture(2, skin.FONT2);
+    loadSkinSheet(0, skin.SELECT);
+    loadSkinSheet(1, skin.FONT);
+    loadSkinSheet(2, skin.FONT2);
 }
 
 // Ends the visit: the result runSelectScreen returns, or kStayOnScreen after "NO MUSIC".

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "chart/chart_text.h"
 #include "media/gfx/display.h"
 #include "media/gfx/sheet_text.h"
 #include "media/gfx/skin.h"
@@ -40,9 +41,9 @@ void drawCursorBar(int cursor, int top) { drawMenuCell(kListX, (cursor - top) * 
 
 std::string headerColumn(const ChartEntry& entry, int header) {
     switch (header) {
-        case 1: return entry.artist;
+        case 1: return chartTextUtf8(entry, entry.artist);
         case 2: return entry.bpm == 0 ? " " : format("%d", std::abs(int(entry.bpm)));
-        case 3: return entry.genre;
+        case 3: return chartTextUtf8(entry, entry.genre);
         default: return entry.playLevel == 0 ? " " : format("     %d", entry.playLevel);
     }
 }
@@ -58,17 +59,16 @@ void drawChartList(const SelectContext& context, const SelectVisit& visit) {
     const ChartEntry& chosen = library.charts[std::size_t(library.visible[std::size_t(cursor)])];
     drawCursorBar(cursor, visit.listTop);
     drawLargeText(24, 56, bpmText(chosen.bpm), 0);
-    drawShadowed(130, 56, 132, 58, 245, chosen.genre, 24, skin.FONTCOLOR, settings.LFONT);
-    drawShadowed(130, 79, 134, 83, 275, chosen.title, 64, skin.FONTCOLOR, settings.LFONT);
-    drawShadowed(188, 149, 190, 151, 210, chosen.artist, 24, skin.FONTCOLOR, settings.LFONT);
+    drawShadowed(130, 56, 132, 58, 245, chartTextUtf8(chosen, chosen.genre), 24, skin.FONTCOLOR, settings.LFONT);
+    drawShadowed(130, 79, 134, 83, 275, chartTextUtf8(chosen, chosen.title), 64, skin.FONTCOLOR, settings.LFONT);
+    drawShadowed(188, 149, 190, 151, 210, chartTextUtf8(chosen, chosen.artist), 24, skin.FONTCOLOR,
+                 settings.LFONT);
     drawChartIcons(chosen);
     const std::string folderName =
         library.currentFolder >= 0 && library.currentFolder < library.folders.size()
             ? library.folders[library.currentFolder].name : "";
     drawTextCut(kListX, 20, 194, "JUKEBOX : " + folderName, 12, skin.FONTCOLOR, settings.SFONT);
-    char counter[32];
-    std::snprintf(counter, sizeof counter, "MUSIC %d/%d", cursor + 1, library.visibleCount);
-    drawLargeText(kListX, 456, counter, 0);
+    drawLargeText(kListX, 456, musicCounterText(library, cursor), 0);
     for (int i = 0; i < kListWindowLines && visit.listTop + i <= library.visibleCount; ++i) {
         const int position = visit.listTop + i;
         const ChartEntry& entry = library.charts[std::size_t(library.visible[std::size_t(position)])];
@@ -76,7 +76,7 @@ void drawChartList(const SelectContext& context, const SelectVisit& visit) {
         const Pixel colour = pseudo ? skin.COMCOLOR
                              : loadRankingForDisplay(entry).hasTopScore() ? skin.CLEARCOLOR : skin.FONTCOLOR;
         const int y = 41 + 12 * i;
-        drawTextCut(kListTitleX, y, kListTitleWidth, entry.title, 12, colour, settings.SFONT);
+        drawTextCut(kListTitleX, y, kListTitleWidth, chartTextUtf8(entry, entry.title), 12, colour, settings.SFONT);
         if (!pseudo) drawTextCut(kListX, y, kHeaderWidth, headerColumn(entry, settings.HEADER), 12, colour, settings.SFONT);
     }
 }
@@ -216,6 +216,13 @@ void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ran
         drawSmallText(20, 438, visit.messageText, false);
         --visit.messageFrames;
     }
+}
+
+std::string musicCounterText(const SongLibrary& library, int chartCursor) {
+    char counter[32];
+    std::snprintf(counter, sizeof counter, "MUSIC %d/%d", chartCursor + 1,
+                  library.singleSong ? 1 : library.visibleCount);
+    return counter;
 }
 
 }  // namespace kv

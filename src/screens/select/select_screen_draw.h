@@ -11,4 +11,8 @@ namespace kv {
 void drawSelectFrame(const SelectContext& context, SelectVisit& visit, const Ranking& ranking,
                      const std::string& title, int banner);
 
+// The chart list's footer, "MUSIC %d/%d": the highlighted line and the
+// number of charts. A single-song library has one chart, on its one line.
+std::string musicCounterText(const SongLibrary& library, int chartCursor);
+
 }  // namespace kv

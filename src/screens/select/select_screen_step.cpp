@@ -204,7 +204,7 @@ bool handleKeys(SelectContext& context, SelectVisit& visit, const std::uint8_t* 
     if (optionKey(context, visit, keys)) return true;
     if (cursorKey(context, visit, keys, nowMs)) return true;
     if (down(keys, DIK_ESCAPE)) {
-        visit.exitCode = SelectBack;
+        if (!visit.keyLatch) visit.exitCode = SelectBack;
         return true;
     }
     if (down(keys, DIK_SPACE) || down(keys, DIK_RETURN)) {
@@ -253,6 +253,8 @@ std::string courseLineText(const CourseList& courses, int line) {
 SelectVisit openSelectVisit(SelectContext& context, int mode, int playMode) {
     if (mode == SelectFolderOnly) context.library.atFolderList = 1;
     SelectVisit visit;
+    // A key still held from the screen before acts only once it is released.
+    visit.keyLatch = true;
     visit.mode = mode;
     visit.playMode = playMode;
     if (mode == SelectCourse) {

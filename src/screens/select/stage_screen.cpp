@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/chart_text.h"
 #include "media/gfx/blit.h"
 #include "media/gfx/display.h"
 #include "media/gfx/picture_loading.h"
@@ -71,13 +72,14 @@ int showStageImage(const ChartEntry& entry) {
 }
 
 int showStageText(const ChartEntry& entry) {
-    loadPicture(kStageSlot, skin.LOAD);
+    loadSkinSheet(kStageSlot, skin.LOAD);
     createSlot(kTextSlot, kScreenWidth, kScreenHeight, 0);
     createSlot(kWorkSlot, kScreenWidth, kScreenHeight, 0);
     const std::string& font = settings().LFONT;
-    drawTextSqueezed(kTextX, kGenreBand.top, kTextWidth, entry.genre, 24, skin.FONTCOLOR, font, 0, kTextSlot);
-    drawTextSqueezed(kTextX, kTitleBand.top, kTextWidth, entry.title, 72, skin.FONTCOLOR, font, 0, kTextSlot);
-    drawTextSqueezed(kTextX, kArtistBand.top, kTextWidth, entry.artist, 24, skin.FONTCOLOR, font, 0, kTextSlot);
+    const auto text = [&](const std::string& bytes) { return chartTextUtf8(entry, bytes); };
+    drawTextSqueezed(kTextX, kGenreBand.top, kTextWidth, text(entry.genre), 24, skin.FONTCOLOR, font, 0, kTextSlot);
+    drawTextSqueezed(kTextX, kTitleBand.top, kTextWidth, text(entry.title), 72, skin.FONTCOLOR, font, 0, kTextSlot);
+    drawTextSqueezed(kTextX, kArtistBand.top, kTextWidth, text(entry.artist), 24, skin.FONTCOLOR, font, 0, kTextSlot);
 
     int grow = 0;  // the title grows from the middle into its band
     const int grown = animate([&] { return (grow += 2) < 96; },

@@ -59,6 +59,7 @@ TEST_F(SampleSlotsTest, LoadErrorsReportWhyTheFileIsNoSound) {
     }
     EXPECT_EQ(slots.loadSample(1, (folder / "missing.wav").string()), kSampleNotOpened);
     EXPECT_EQ(slots.loadSample(1, ""), kSampleNotOpened);
+    EXPECT_EQ(slots.loadSample(1, "/proc/self/mem"), kSampleNotOpened) << "opens, but no read succeeds";
 }
 
 TEST_F(SampleSlotsTest, SampleNumbersOutsideTheTableAreRefused) {

@@ -3,6 +3,8 @@
 // never dark enough to turn transparent in a 16-bit display mode.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <span>
@@ -12,6 +14,7 @@
 #include "media/gfx/display.h"
 #include "media/gfx/pic_file.h"
 #include "media/gfx/picture_loading.h"
+#include "media/gfx/skin.h"
 #include "media/gfx/sprite_tables.h"
 #include "media/gfx/style_sheets.h"
 
@@ -73,6 +76,55 @@ TEST(DefaultSkin, BackdropsAreOpaqueEverywhere) {
     for (const char* name : {"kv2title.pic", "kv2select.pic", "kv2result.pic", "kv2backgr.bmp"}) {
         const Surface sheet = readSheet(name);
         EXPECT_EQ(std::count(sheet.pixels.begin(), sheet.pixels.end(), Pixel(0)), 0) << name;
+    }
+}
+
+// WCAG relative luminance and contrast ratio of two colours.
+double luminance(Pixel p) {
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(p >> 16 & 255) + 0.7152 * channel(p >> 8 & 255) + 0.0722 * channel(p & 255);
+}
+double contrast(Pixel a, Pixel b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(DefaultSkin, EveryListColourReadsOnTheCursorBar) {
+    ASSERT_EQ(readSkin(std::string(KV_HOME) + "/" + kDefaultSkinFile), 1);
+    const Surface menu = readSheet("kv2font2.pic");
+    const Rect& bar = menuTable[33];
+    for (Pixel text : {skin.FONTCOLOR, skin.COMCOLOR, skin.CLEARCOLOR}) {
+        double worst = 100;
+        for (int y = bar.top + 2; y < bar.bottom - 2; ++y)  // inside the rounded edge
+            for (int x = bar.left + 2; x < bar.right - 2; ++x) worst = std::min(worst, contrast(text, menu.at(x, y)));
+        EXPECT_GE(worst, 4.5) << std::hex << text;
+    }
+}
+
+// Bright label ink left of the figures, row by row (the night sky behind is dark).
+int brightPixels(const Surface& sheet, Rect area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += luminance(sheet.at(x, y)) > 0.5;
+    return count;
+}
+
+TEST(DefaultSkin, BothResultPicturesNameEveryFigureRow) {
+    struct Sheet {
+        const char* name;
+        std::vector<int> rowTops;  // the figures' rows, 24 pixels tall
+    };
+    const Sheet sheets[] = {
+        {"kv2result.pic", {96, 144, 176, 208, 240, 272, 320, 360, 412}},
+        {"kv2result2.pic", {104, 128, 152, 176, 200, 224, 256, 297, 341}},
+    };
+    for (const Sheet& sheet : sheets) {
+        const Surface picture = readSheet(sheet.name);
+        for (int top : sheet.rowTops)
+            EXPECT_GT(brightPixels(picture, Rect{18, top, 100, top + 24}), 15) << sheet.name << " row " << top;
     }
 }
 

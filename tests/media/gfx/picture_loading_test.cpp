@@ -6,6 +6,7 @@
 #include "media/gfx/display.h"
 #include "media/gfx/pic_file.h"
 #include "media/gfx/picture_loading.h"
+#include "media/gfx/skin.h"
 #include "platform/image_codec.h"
 #include "scratch_folder.h"
 
@@ -70,7 +71,8 @@ TEST(ChartPicture, FindsTheFileUnderAnotherCaseOrExtension) {
 TEST(ChartPicture, MissingOrUnreadableFileLeavesTheSlotFree) {
     ScratchFolder folder;
     ScratchFolder::write("broken.bmp", std::string("BM not really"));
-    for (const char* name : {"absent.bmp", "broken.bmp"}) {
+    // /proc/self/mem opens like a file but refuses every read at its start.
+    for (const char* name : {"absent.bmp", "broken.bmp", "/proc/self/mem"}) {
         SCOPED_TRACE(name);
         createSlot(23, 4, 4, 0);
         EXPECT_EQ(loadChartPicture(23, name, 256, 256), 0);
@@ -108,12 +110,24 @@ TEST_F(ScreenPicture, DamagedOrMissingFilesFailAndKeepThePicture) {
     std::vector<std::uint8_t> damaged = writePic(solid(64, 64));
     damaged.resize(damaged.size() / 2);
     ScratchFolder::write("damaged.pic", damaged);
-    for (const char* name : {"damaged.pic", "missing.pic", "missing.bmp"}) {
+    for (const char* name : {"damaged.pic", "missing.pic", "missing.bmp", "/proc/self/mem"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(loadPicture(0, name), 0);
         EXPECT_EQ(slotSurface(0)->at(0, 0), kOld);
     }
     EXPECT_EQ(loadPicture(200, "damaged.pic"), 0) << "slot not in use";
+}
+
+TEST_F(ScreenPicture, ASkinSheetThatFailsLeavesItsSlotBlackNotTheScreenBefore) {
+    for (const char* name : {"missing.pic", "missing.bmp", "/proc/self/mem"}) {
+        SCOPED_TRACE(name);
+        std::fill(slotSurface(0)->pixels.begin(), slotSurface(0)->pixels.end(), kOld);
+        EXPECT_EQ(loadSkinSheet(0, name), 0);
+        EXPECT_EQ(slotSurface(0)->pixels, std::vector<Pixel>(640 * 480, 0));
+    }
+    ScratchFolder::write("kv2board.pic", writePic(solid(640, 480)));
+    EXPECT_EQ(loadSkinSheet(0, "kv2board.pic"), 1);
+    EXPECT_EQ(slotSurface(0)->at(639, 479), kPaint);
 }
 
 TEST(BitmapToSlot, ScalesTheSourceRectangleOntoTheWholeTarget) {

@@ -29,6 +29,29 @@ TEST(FontChain, ConfiguredFacesResolveToInstalledFiles) {
     EXPECT_NE(platform::fontChain("impact").front().path, platform::fontChain("times new roman").front().path);
 }
 
+TEST(FontChain, OtherNamesAreInstalledFamiliesOrTheFallback) {
+    struct Case {
+        const char* face;
+        const char* fileName;
+        int faceIndex;
+    };
+    const Case cases[] = {
+        {"Liberation Mono", "LiberationMono-Regular.ttf", 0},
+        {"liberation serif", "LiberationSerif-Regular.ttf", 0},
+        {"Noto Sans CJK KR", "NotoSansCJK-Regular.ttc", 1},
+        {"no such face", "LiberationSans-Regular.ttf", 0},
+        {"", "LiberationSans-Regular.ttf", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.face);
+        const auto chain = platform::fontChain(c.face);
+        ASSERT_EQ(chain.size(), 2u);
+        EXPECT_EQ(std::filesystem::path(chain[0].path).filename(), c.fileName);
+        EXPECT_EQ(chain[0].faceIndex, c.faceIndex);
+        EXPECT_EQ(std::filesystem::path(chain[1].path).filename(), "NotoSansCJK-Regular.ttc");
+    }
+}
+
 TEST(FontChain, JapaneseAndKoreanTextHasGlyphsInEveryFace) {
     for (const char* face : {"impact", "times new roman"}) {
         SCOPED_TRACE(face);

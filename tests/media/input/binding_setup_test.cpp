@@ -112,6 +112,18 @@ TEST_F(JoypadSetup, TwoNewButtonsBindTheHigherOneAndDirectionsCodeTheirJoypad) {
     EXPECT_EQ(setup.bindings[1], 256 + 4 * 1 + 3);
 }
 
+TEST_F(JoypadSetup, ADriftingStickBindsNothingUntilPushedPastHalfway) {
+    JoypadState state;
+    state.x[0] = -63;
+    state.y[0] = 40;
+    frame(idle);
+    frame(joypadControls(state));
+    EXPECT_EQ(setup.index, 0);
+    state.y[0] = 64;
+    frame(joypadControls(state));
+    EXPECT_EQ(setup.bindings[0], 256 + 1);
+}
+
 TEST_F(JoypadSetup, SpaceSkipsAControlOncePerPress) {
     frame(idle, true);
     frame(idle, true);

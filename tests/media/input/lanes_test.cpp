@@ -122,7 +122,7 @@ TEST_F(LanesTest, JoypadButtonsAndAxesPressLanesWhenEnabled) {
     bindings.joyCodes[3] = 261;         // key 2: joypad 1 moved down
     bindings.joyCodes[0] = 256 + 2;     // turntable second direction: joypad 0 left
     joypads.buttons[1][5] = 1;
-    joypads.y[1] = 2;
+    joypads.y[1] = 64;
     joypads.x[0] = -127;
     bindings.useJoypad = false;
     EXPECT_EQ(sample(kSeven)[1], 0);
@@ -133,15 +133,16 @@ TEST_F(LanesTest, JoypadButtonsAndAxesPressLanesWhenEnabled) {
     EXPECT_EQ(now[0], 2);
 }
 
-TEST_F(LanesTest, AxesAtPlusOrMinusOneAreCentred) {
+TEST_F(LanesTest, AxesCountOnlyPastHalfTheirRange) {
     joypadCount = 1;
     struct Case {
         std::int32_t code, x, y;
         bool active;
     };
     const Case cases[] = {
-        {256, 0, -1, false}, {256, 0, -2, true}, {257, 0, 1, false}, {257, 0, 2, true},
-        {258, -1, 0, false}, {258, -2, 0, true}, {259, 1, 0, false}, {259, 127, 0, true},
+        {256, 0, -2, false}, {256, 0, -63, false}, {256, 0, -64, true}, {257, 0, 63, false}, {257, 0, 64, true},
+        {258, -40, 0, false}, {258, -64, 0, true}, {259, 63, 0, false}, {259, 127, 0, true},
+        {259, 127, 30, true},  // drift on the other axis changes nothing
     };
     for (const auto& c : cases) {
         joypads.x[0] = c.x;

@@ -66,8 +66,12 @@ TEST_F(RankingCommitTest, FailedWriteKeepsTheStoredRanking) {
     std::filesystem::create_directory(temp.path() / "song.K2R.tmp");
     ResultFlow flow = startResultFlow(true, false, "****");
     std::string nameSetting = "****";
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(commitRanking(update, flow, path, kChecksum, nameSetting, random));
+    const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(readBack(), stored);
+    EXPECT_NE(said.find("could not save " + path.string()), std::string::npos) << said;
+    EXPECT_EQ(said.find("could not save"), said.rfind("could not save")) << "said once";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "media/gfx/skin.h"
 #include "media/input/input.h"
 #include "platform/image_codec.h"
+#include "play/game_chart_load.h"
 #include "scene/shell.h"
 #include "screens/modes/course_list.h"
 #include "screens/select/select_screen.h"
@@ -115,6 +116,18 @@ std::vector<Pixel> area(const std::filesystem::path& shot, Rect rect) {
     return pixels;
 }
 
+TEST_F(SelectScene, TheLoadersKeyWaitKeepsTheStageScreenBehindItsLines) {
+    const auto shot = std::filesystem::temp_directory_path() / "loader_wait_over_stage_text.png";
+    // a.wav is missing, so the loader shows its line and waits for a key.
+    session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 3000\nshot " + shot.string() +
+                      "\npress SPACE\nwait 100\n");
+    ASSERT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 1);
+    ASSERT_EQ(loadGameChart(chosenChartEntry()), 1);
+    EXPECT_GT(countColour(shot, Rect{96, 184, 544, 256}, skin.FONTCOLOR), 100) << "the title band stays";
+    EXPECT_NE(area(shot, Rect{0, 0, 320, 16}), std::vector<Pixel>(320 * 16, 0)) << "the error line is drawn";
+    EXPECT_NE(area(shot, Rect{0, 440, 640, 480}), std::vector<Pixel>(640 * 40, 0)) << "the LOAD picture stays";
+}
+
 TEST_F(SelectScene, ChartsWithAStoredScoreAreListedInTheClearColour) {
     ChartEntry scanned;
     ASSERT_EQ(scanChartHeader(scanned, (folder.path() / "SONGS/first").string(), "a.bms", {1, ""}), 1);
@@ -124,14 +137,16 @@ TEST_F(SelectScene, ChartsWithAStoredScoreAreListedInTheClearColour) {
     ASSERT_TRUE(writeRankingBlock(folder.path() / "SONGS/first/a.K2R",
                                   encodeRanking(stored, scanned.checksum, [&next] { return next += 11; })));
     const auto shot = std::filesystem::temp_directory_path() / "select_clear_colour.png";
+    const auto onBar = std::filesystem::temp_directory_path() / "select_clear_colour_on_cursor_bar.png";
     // The cursor bar moves off the first line, so its colour cannot be mistaken for the text's.
-    session.runScript("wait 300\npress RETURN\nwait 300\npress DOWN\nwait 300\nshot " + shot.string() +
-                      "\npress ESCAPE\nwait 100\n");
+    session.runScript("wait 300\npress RETURN\nwait 300\nshot " + onBar.string() + "\npress DOWN\nwait 300\nshot " +
+                      shot.string() + "\npress ESCAPE\nwait 100\n");
     EXPECT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 2);
     const Rect firstLine{480, 41, 624, 53}, secondLine{480, 53, 624, 65};
     EXPECT_GT(countColour(shot, firstLine, skin.CLEARCOLOR), 4) << "the chart with a score";
     EXPECT_EQ(countColour(shot, firstLine, skin.FONTCOLOR), 0);
     EXPECT_GT(countColour(shot, secondLine, skin.FONTCOLOR), 10) << "the chart without one";
+    EXPECT_GT(countColour(onBar, firstLine, skin.CLEARCOLOR), 4) << "on the cursor bar";
 }
 
 TEST_F(SelectScene, CourseListShowsTheHighlightedLineAndReturnsIt) {

@@ -56,6 +56,7 @@ struct SelectFixture : ::testing::Test {
         addFolders({"ONLY"});
         library->atFolderList = 1;
         SelectVisit visit = openSelectVisit(context, mode, 0);
+        release(visit);
         press(visit, DIK_RETURN);
         return visit;
     }
@@ -80,6 +81,7 @@ TEST_F(SelectFixture, DecidingAFolderOpensItsChartList) {
     addFolders({"ZED", "ALPHA"});
     SelectVisit visit = openSelectVisit(context, SelectCharts, 0);
     EXPECT_EQ(visit.folderOrder, (std::vector<int>{1, 0}));
+    release(visit);
     hold(visit, DIK_RETURN);
     hold(visit, DIK_RETURN);  // still held: the chart list must not decide too
     EXPECT_EQ(opened, 1);  // "ALPHA" comes first in the list
@@ -213,6 +215,22 @@ TEST_F(SelectFixture, PresetsSaveWithShiftAndLoadBack) {
     EXPECT_EQ(visit.messageText, presetMessage(1, false));
 }
 
+TEST_F(SelectFixture, KeysHeldFromTheScreenBeforeActOnlyOnceReleased) {
+    addFolders({"ONLY"});
+    library->atFolderList = 1;
+    SelectVisit visit = openSelectVisit(context, SelectCharts, 0);
+    for (int key : {DIK_ESCAPE, DIK_RETURN, DIK_DOWN, DIK_TAB}) {
+        for (int step = 0; step < 10; ++step) hold(visit, key);  // 120 ms held from the screen before
+        EXPECT_EQ(visit.exitCode, SelectRunning) << key;
+    }
+    EXPECT_EQ(opened, -1);
+    EXPECT_EQ(cursors.folderCursor, 0);
+    EXPECT_TRUE(sounds.empty());
+    release(visit);
+    hold(visit, DIK_ESCAPE);
+    EXPECT_EQ(visit.exitCode, SelectBack);
+}
+
 TEST_F(SelectFixture, EscapeBacksOut) {
     SelectVisit visit = openAtCharts();
     hold(visit, DIK_ESCAPE);
@@ -259,6 +277,7 @@ TEST_F(SelectFixture, FolderPickerEndsOnTheFolder) {
     library->atFolderList = 0;
     SelectVisit visit = openSelectVisit(context, SelectFolderOnly, 0);
     EXPECT_EQ(library->atFolderList, 1);
+    release(visit);
     press(visit, DIK_DOWN);
     hold(visit, DIK_RETURN);
     EXPECT_EQ(visit.exitCode, SelectDecided);
@@ -303,6 +322,7 @@ TEST_F(CourseListFixture, LinesAreTheFixedChoicesThenTheCourses) {
 TEST_F(CourseListFixture, CursorWrapsAndStopsWithinTheCourseLines) {
     addCourses({"FIRST", "SECOND"});
     SelectVisit visit = openSelectVisit(context, SelectCourse, 1);
+    release(visit);
     struct Case { int key; int start; int expected; };
     for (const Case c : {Case{DIK_UP, 0, 4}, Case{DIK_DOWN, 4, 0}, Case{DIK_DOWN, 1, 2}, Case{DIK_NEXT, 0, 4},
                          Case{DIK_PRIOR, 4, 0}, Case{DIK_END, 1, 4}, Case{DIK_HOME, 3, 0}}) {
@@ -312,6 +332,7 @@ TEST_F(CourseListFixture, CursorWrapsAndStopsWithinTheCourseLines) {
     }
     courses->clear();
     SelectVisit noCourses = openSelectVisit(context, SelectCourse, 1);
+    release(noCourses);
     press(noCourses, DIK_UP);
     EXPECT_EQ(cursors.courseCursor, 2);
 }
@@ -343,6 +364,7 @@ TEST_F(CourseListFixture, DecideAndEscapeEndTheVisitWhileListKeysDoNothing) {
     addFolders({"A", "B"});
     library->atFolderList = 0;
     SelectVisit visit = openSelectVisit(context, SelectCourse, 1);
+    release(visit);
     press(visit, DIK_TAB);
     press(visit, DIK_1);
     EXPECT_EQ(library->atFolderList, 0);
@@ -352,6 +374,7 @@ TEST_F(CourseListFixture, DecideAndEscapeEndTheVisitWhileListKeysDoNothing) {
     EXPECT_EQ(visit.exitCode, SelectDecided);
 
     SelectVisit back = openSelectVisit(context, SelectCourse, 1);
+    release(back);
     hold(back, DIK_ESCAPE);
     EXPECT_EQ(back.exitCode, SelectBack);
 }

@@ -1,0 +1,74 @@
+#include "media/gfx/picture_limits.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kv {
+namespace {
+
+bool startsWith(Bytes file, const char* magic, std::size_t length) {
+    return fits(file, 0, length) && std::memcmp(file.data(), magic, length) == 0;
+}
+
+bool pngSize(Bytes file, long long& width, long long& height) {
+    // Signature, then the IHDR chunk: length, type, width, height.
+    if (!fits(file, 0, 24) || std::memcmp(file.data() + 12, "IHDR", 4) != 0) return false;
+    width = readBe(file, 16, 4);
+    height = readBe(file, 20, 4);
+    return true;
+}
+
+bool gifSize(Bytes file, long long& width, long long& height) {
+    if (!fits(file, 0, 13)) return false;
+    width = readLe(file, 6, 2);
+    height = readLe(file, 8, 2);
+    std::size_t at = 13;
+    if (file[10] & 0x80) at += 3u << ((file[10] & 7) + 1);  // global colour table
+    // Extensions come before the first image; each is a run of sub-blocks.
+    while (fits(file, at, 1) && file[at] == 0x21) {
+        at += 2;
+        while (fits(file, at, 1) && file[at] != 0) at += file[at] + 1u;
+        ++at;
+    }
+    if (!fits(file, at, 10) || file[at] != 0x2C) return false;
+    width = std::max<long long>(width, readLe(file, at + 5, 2));
+    height = std::max<long long>(height, readLe(file, at + 7, 2));
+    return true;
+}
+
+bool isStartOfFrame(std::uint8_t marker) {
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+bool jpegSize(Bytes file, long long& width, long long& height) {
+    std::size_t at = 2;
+    while (fits(file, at, 4)) {
+        if (file[at] != 0xFF) return false;
+        const std::uint8_t marker = file[at + 1];
+        if (marker == 0xFF) {  // fill byte
+            ++at;
+            continue;
+        }
+        const std::size_t length = readBe(file, at + 2, 2);
+        if (isStartOfFrame(marker)) {
+            if (!fits(file, at + 4, 5)) return false;
+            height = readBe(file, at + 5, 2);
+            width = readBe(file, at + 7, 2);
+            return true;
+        }
+        if (length < 2) return false;
+        at += 2 + length;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool declaredPictureSize(Bytes file, long long& width, long long& height) {
+    if (startsWith(file, "\x89PNG\r\n\x1a\n", 8)) return pngSize(file, width, height);
+    if (startsWith(file, "GIF87a", 6) || startsWith(file, "GIF89a", 6)) return gifSize(file, width, height);
+    if (startsWith(file, "\xFF\xD8", 2)) return jpegSize(file, width, height);
+    return false;
+}
+
+}  // namespace kv

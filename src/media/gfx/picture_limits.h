@@ -1,0 +1,20 @@
+#pragma once
+// The largest picture we decode. Nothing wider or taller than this can show
+// on a 640 x 480 screen, and a tiny file can declare a picture of gigabytes,
+// so the declared size is checked before any pixel memory is taken.
+#include "media/gfx/byte_reader.h"
+
+namespace kv {
+
+constexpr int kMaxPictureSide = 4096;
+
+inline bool pictureSizeAllowed(long long width, long long height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
+}
+
+// The size a PNG, GIF or JPEG file declares in its header (for a GIF the
+// larger of its screen and its first image); false for any other format or
+// a header cut short.
+bool declaredPictureSize(Bytes file, long long& width, long long& height);
+
+}  // namespace kv
