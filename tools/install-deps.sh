@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
-  libsdl2-dev libsdl2-image-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-dev libsdl2-image-dev libsndfile1-dev libsoxr-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-noto-cjk fonts-liberation fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth sox

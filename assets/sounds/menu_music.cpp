@@ -108,20 +108,25 @@ Track figure(int rate, double seconds, Instrument instrument, const std::vector<
 }  // namespace
 
 std::vector<MenuSound> composeMenuSounds(int rate) {
+    // Levels leave room for a screen's music and all of its effects at
+    // once (select: music, cursor, mode and check) below full scale, so the
+    // menus never reach the output limiter.
+    constexpr double kMusic = 0.35;
+    constexpr double kEffect = 0.18;
     std::vector<MenuSound> sounds;
     auto add = [&](const char* file, Track track, double peak, double fade) {
         sounds.push_back(MenuSound{file, std::move(track), peak, fade});
     };
-    add("title_music.wav", titleMusic(rate), 0.5, 0.05);
-    add("title_cursor.wav", figure(rate, 0.3, Instrument::Bell, {88}, 0, 0.06), 0.4, 0.05);
-    add("title_check.wav", figure(rate, 0.9, Instrument::Bell, {84, 88, 91, 96}, 0.05, 0.2), 0.45, 0.2);
-    add("select_music.wav", selectMusic(rate), 0.5, 0.05);
-    add("select_cursor.wav", figure(rate, 0.25, Instrument::Pluck, {81}, 0, 0.04), 0.4, 0.05);
-    add("select_mode.wav", figure(rate, 0.35, Instrument::Pluck, {84, 91}, 0.05, 0.05), 0.4, 0.05);
-    add("select_check.wav", figure(rate, 0.7, Instrument::Bell, {79, 84, 91}, 0.045, 0.15), 0.45, 0.2);
-    add("result_music.wav", resultMusic(rate), 0.5, 1.0);
-    add("result_sound.wav", figure(rate, 1.6, Instrument::Bell, {72, 76, 79, 84}, 0.0, 0.8), 0.45, 0.5);
-    add("result_check.wav", figure(rate, 0.7, Instrument::Bell, {91, 84}, 0.07, 0.15), 0.45, 0.2);
+    add("title_music.wav", titleMusic(rate), kMusic, 0.05);
+    add("title_cursor.wav", figure(rate, 0.3, Instrument::Bell, {88}, 0, 0.06), kEffect, 0.05);
+    add("title_check.wav", figure(rate, 0.9, Instrument::Bell, {84, 88, 91, 96}, 0.05, 0.2), kEffect, 0.2);
+    add("select_music.wav", selectMusic(rate), kMusic, 0.05);
+    add("select_cursor.wav", figure(rate, 0.25, Instrument::Pluck, {81}, 0, 0.04), kEffect, 0.05);
+    add("select_mode.wav", figure(rate, 0.35, Instrument::Pluck, {84, 91}, 0.05, 0.05), kEffect, 0.05);
+    add("select_check.wav", figure(rate, 0.7, Instrument::Bell, {79, 84, 91}, 0.045, 0.15), kEffect, 0.2);
+    add("result_music.wav", resultMusic(rate), kMusic, 1.0);
+    add("result_sound.wav", figure(rate, 1.6, Instrument::Bell, {72, 76, 79, 84}, 0.0, 0.8), kEffect, 0.5);
+    add("result_check.wav", figure(rate, 0.7, Instrument::Bell, {91, 84}, 0.07, 0.15), kEffect, 0.2);
     return sounds;
 }
 

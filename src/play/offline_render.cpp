@@ -1,8 +1,12 @@
 #include "play/offline_render.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -60,6 +64,7 @@ public:
             const std::size_t at = block_.size();
             block_.resize(at + std::size_t(chunk) * 2);
             renderSound(block_.data() + at, chunk);
+            for (std::size_t i = at; i < block_.size(); ++i) peak_ = std::max(peak_, std::abs(int(block_[i])));
             frames -= chunk;
             if (block_.size() >= std::size_t(kBlockFrames) * 2) flush();
         }
@@ -69,6 +74,8 @@ public:
             if (isSamplePlaying(chartSampleSlot(number))) return true;
         return false;
     }
+    // Largest sample written, of 32768.
+    int peak() const { return peak_; }
     // True when every block reached the file.
     bool finish() {
         flush();
@@ -84,8 +91,17 @@ private:
     }
     platform::SoundFileWriter writer_;
     std::vector<std::int16_t> block_;
+    int peak_ = 0;
     bool ok_ = true;
 };
+
+// "peak -3.5 dBFS", so a mix that reaches full scale shows at a glance.
+std::string peakText(int peak) {
+    if (peak == 0) return "silent";
+    char text[32];
+    std::snprintf(text, sizeof text, "peak %.1f dBFS", 20.0 * std::log10(peak / 32768.0));
+    return text;
+}
 
 Settings renderSettings() {
     Settings settings;
@@ -148,7 +164,8 @@ int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
     const bool written = output.finish();
     closeMidi();
     shutdownSound();
-    std::fprintf(stderr, "\n%s: %.2f s\n", wavFile.string().c_str(), double(frames) / rate);
+    std::fprintf(stderr, "\n%s: %.2f s, %s\n", wavFile.string().c_str(), double(frames) / rate,
+                 peakText(output.peak()).c_str());
     return written ? 0 : 1;
 }
 

@@ -6,6 +6,10 @@
 namespace kv {
 namespace {
 
+// A cut-off sound fades out over 1/500 s: short enough that a restarted
+// keysound still starts on its frame, long enough not to click.
+constexpr int kFadesPerSecond = 500;
+
 // Output frames until `position` reaches `limit`, moving `step` per frame.
 std::uint64_t framesUntil(std::uint64_t position, std::uint64_t limit, std::uint64_t step) {
     return position >= limit ? 0 : (limit - position + step - 1) / step;
@@ -13,18 +17,22 @@ std::uint64_t framesUntil(std::uint64_t position, std::uint64_t limit, std::uint
 
 // Mixes `count` frames of source `data` starting at `position`; `next` of
 // the last source frame is silence, so a sound fades out over its last
-// interpolation step instead of wrapping or reading past the end.
-template <int Channels>
+// interpolation step instead of wrapping or reading past the end. When
+// `Fading`, frame i is scaled by (fadeLeft - i) / fadeLength.
+template <int Channels, bool Fading>
 std::uint64_t mixRun(const std::int16_t* data, std::uint64_t sourceFrames, std::uint64_t position,
-                     std::uint64_t step, std::int32_t* mix, std::uint64_t count) {
+                     std::uint64_t step, std::int32_t* mix, std::uint64_t count, std::int32_t fadeLeft,
+                     std::int32_t fadeLength) {
     for (std::uint64_t i = 0; i < count; ++i, position += step, mix += 2) {
         const std::uint64_t index = position >> 32;
-        const std::int32_t fraction = std::int32_t((position >> 16) & 0xFFFF);
+        // 15 bits of fraction keep (b - a) * fraction within 32 bits.
+        const std::int32_t fraction = std::int32_t((position >> 17) & 0x7FFF);
         const bool hasNext = index + 1 < sourceFrames;
         for (int channel = 0; channel < Channels; ++channel) {
             const std::int32_t a = data[index * Channels + channel];
             const std::int32_t b = hasNext ? data[(index + 1) * Channels + channel] : 0;
-            const std::int32_t value = a + (((b - a) * fraction) >> 16);
+            std::int32_t value = a + (((b - a) * fraction) >> 15);
+            if constexpr (Fading) value = value * (fadeLeft - std::int32_t(i)) / fadeLength;
             if constexpr (Channels == 1) {
                 mix[0] += value;
                 mix[1] += value;
@@ -36,10 +44,27 @@ std::uint64_t mixRun(const std::int16_t* data, std::uint64_t sourceFrames, std::
     return position;
 }
 
+// Mixes up to `frames` frames of `sound` from `position` on and moves it;
+// returns how many frames the sound had left to give of them.
+template <bool Fading>
+int mixFrom(const platform::PcmSound& sound, std::uint64_t& position, std::uint64_t step, std::int32_t* mix,
+            int frames, std::int32_t fadeLeft = 0, std::int32_t fadeLength = 1) {
+    const std::uint64_t sourceFrames = sound.frames();
+    const auto count = int(std::min<std::uint64_t>(framesUntil(position, sourceFrames << 32, step), std::uint64_t(frames)));
+    if (count > 0) {
+        const std::int16_t* data = sound.samples.data();
+        position = sound.channels == 1
+                       ? mixRun<1, Fading>(data, sourceFrames, position, step, mix, std::uint64_t(count), fadeLeft, fadeLength)
+                       : mixRun<2, Fading>(data, sourceFrames, position, step, mix, std::uint64_t(count), fadeLeft, fadeLength);
+    }
+    return count;
+}
+
 }  // namespace
 
 Mixer::Mixer(int outputRate, int voiceCount)
     : outputRate_(std::max(outputRate, 1)), voiceCount_(std::max(voiceCount, 0)),
+      fadeFrames_(std::max(outputRate_ / kFadesPerSecond, 1)), limiter_(outputRate_),
       voices_(std::make_unique<Voice[]>(std::size_t(voiceCount_))) {}
 
 void Mixer::setSound(int voice, const platform::PcmSound* sound) {
@@ -50,10 +75,6 @@ void Mixer::setSound(int voice, const platform::PcmSound* sound) {
 void Mixer::setFrequency(int voice, std::uint32_t hz) {
     if (voice < 0 || voice >= voiceCount_) return;
     voices_[voice].frequency.store(std::max<std::uint32_t>(hz, 1), std::memory_order_relaxed);
-}
-
-std::uint32_t Mixer::frequency(int voice) const {
-    return voice >= 0 && voice < voiceCount_ ? voices_[voice].frequency.load(std::memory_order_relaxed) : 0;
 }
 
 void Mixer::command(int voice, bool play) {
@@ -94,7 +115,7 @@ void Mixer::render(std::int16_t* out, int frames) {
         std::fill_n(mix, count * 2, 0);
         for (int voice = 0; voice < voiceCount_; ++voice) mixVoice(voices_[voice], mix, count);
         if (MixerStream* stream = stream_.load(std::memory_order_seq_cst)) stream->mixInto(mix, count);
-        for (int i = 0; i < count * 2; ++i) out[i] = std::int16_t(std::clamp(mix[i], -32768, 32767));
+        limiter_.process(mix, out, count);
         out += count * 2;
         frames -= count;
     }
@@ -103,28 +124,38 @@ void Mixer::render(std::int16_t* out, int frames) {
 
 void Mixer::mixVoice(Voice& voice, std::int32_t* mix, int frames) {
     const std::uint32_t control = voice.control.load(std::memory_order_acquire);
+    const platform::PcmSound* sound = voice.sound.load(std::memory_order_seq_cst);
     if (control != voice.seen) {
         voice.seen = control;
+        // Whatever still sounds fades out under the new start.
+        if (voice.playing) voice.fade = Fade{voice.head, fadeFrames_};
         voice.playing = control & 1;
-        voice.position = 0;
+        voice.head.position = 0;
     }
+    mixFade(voice, sound, mix, frames);
     if (!voice.playing) return;
 
-    const platform::PcmSound* sound = voice.sound.load(std::memory_order_seq_cst);
-    const std::uint64_t sourceFrames = sound ? sound->frames() : 0;
-    const std::uint64_t step = std::max<std::uint64_t>(
+    voice.head.sound = sound;
+    voice.head.step = std::max<std::uint64_t>(
         (std::uint64_t(voice.frequency.load(std::memory_order_relaxed)) << 32) / std::uint64_t(outputRate_), 1);
-    const std::uint64_t count =
-        std::min<std::uint64_t>(framesUntil(voice.position, sourceFrames << 32, step), std::uint64_t(frames));
-    if (count > 0) {
-        voice.position = sound->channels == 1
-                             ? mixRun<1>(sound->samples.data(), sourceFrames, voice.position, step, mix, count)
-                             : mixRun<2>(sound->samples.data(), sourceFrames, voice.position, step, mix, count);
-    }
-    if (count < std::uint64_t(frames)) {
+    const int count = sound ? mixFrom<false>(*sound, voice.head.position, voice.head.step, mix, frames) : 0;
+    if (count < frames) {
         voice.playing = false;
         voice.finished.store(control, std::memory_order_release);
     }
+}
+
+void Mixer::mixFade(Voice& voice, const platform::PcmSound* sound, std::int32_t* mix, int frames) {
+    Fade& fade = voice.fade;
+    if (fade.framesLeft == 0) return;
+    // A sound replaced since the cut may already be freed: it is not read.
+    if (!sound || fade.head.sound != sound) {
+        fade.framesLeft = 0;
+        return;
+    }
+    const int count = std::min(frames, fade.framesLeft);
+    const int mixed = mixFrom<true>(*sound, fade.head.position, fade.head.step, mix, count, fade.framesLeft, fadeFrames_ + 1);
+    fade.framesLeft = mixed < count ? 0 : fade.framesLeft - count;
 }
 
 }  // namespace kv

@@ -8,11 +8,15 @@
 #include "media/audio/sample_file_name.h"
 #include "media/audio/wave_chunks.h"
 #include "platform/file_bytes.h"
+#include "platform/resampler.h"
 
 namespace kv {
 namespace {
 
 constexpr double kLowerFactor = 0.625;
+// Rates no real recording has are left to the mixer rather than converted:
+// a sound at a few hertz would grow by thousands of times.
+constexpr int kMinConvertedRate = 8000;
 
 bool isSlot(int slot) { return slot >= 0 && slot < kSampleSlotCount; }
 
@@ -70,9 +74,17 @@ int SampleSlots::load(int slot, std::string_view name) {
         return kSampleNoBuffer;
     }
 
+    // Converted once here with a proper filter, so the mixer's own
+    // interpolation only follows the pitch changes of play. A sound that
+    // cannot be converted still plays, interpolated from its own rate.
+    const int fileRate = sound->rate;
+    if (fileRate >= kMinConvertedRate && fileRate <= int(kMaxSampleFrequency))
+        platform::resampleSound(*sound, mixer_.outputRate());
+
     release(slot, 1);
     Slot& target = slots_[slot];
     target.sound = std::move(sound);
+    target.fileRate = fileRate;
     target.rateFactor = 1.0;
     target.lowered = false;
     applyFrequency(slot);
@@ -81,16 +93,20 @@ int SampleSlots::load(int slot, std::string_view name) {
 }
 
 void SampleSlots::applyFrequency(int slot) {
-    const Slot& s = slots_[slot];
+    Slot& s = slots_[slot];
     // Both pitches derive from the rated one, so lowering and restoring
     // returns exactly to it.
-    double hz = std::trunc(double(s.sound->rate) * s.rateFactor);
+    double hz = std::trunc(double(s.fileRate) * s.rateFactor);
     if (s.lowered) hz = std::trunc(hz * kLowerFactor);
-    mixer_.setFrequency(slot, std::uint32_t(std::clamp(hz, double(kMinSampleFrequency), double(kMaxSampleFrequency))));
+    s.frequency = std::uint32_t(std::clamp(hz, double(kMinSampleFrequency), double(kMaxSampleFrequency)));
+    // The same speed in the converted sound's frames: at the own pitch
+    // exactly the output rate, so the mixer copies it frame for frame.
+    mixer_.setFrequency(slot, std::uint32_t(std::llround(double(s.frequency) * s.sound->rate / s.fileRate)));
 }
 
 std::uint32_t SampleSlots::sampleFrequency(int slot) const {
-    return isLoaded(slot) ? mixer_.frequency(slot) : 0;
+    const Slot* s = loadedSlot(slot);
+    return s ? s->frequency : 0;
 }
 
 int SampleSlots::play(int slot, bool lowered) {

@@ -74,8 +74,8 @@ public:
     void setQuietLoading(bool quiet) { quietLoading_ = quiet; }
 
     // Loads a sound file (any format the decoder knows; a missing "x.wav"
-    // is looked for as "x.ogg", "x.flac", "x.mp3", "x.wav"). Returns a
-    // LoadSampleResult.
+    // is looked for as "x.ogg", "x.flac", "x.mp3", "x.wav") and converts it
+    // to the mixer's output rate. Returns a LoadSampleResult.
     int loadSample(int slot, std::string_view name);
     // Restart from the first frame at the slot's own pitch; 0 when empty.
     int playSample(int slot);
@@ -94,8 +94,10 @@ public:
 
 private:
     struct Slot {
-        std::unique_ptr<platform::PcmSound> sound;
-        double rateFactor = 1.0;  // product of setSampleRate factors
+        std::unique_ptr<platform::PcmSound> sound;  // converted to the output rate
+        int fileRate = 0;             // the file's own rate, which pitches are reckoned in
+        std::uint32_t frequency = 0;  // the rate it plays at now, in the file's frames
+        double rateFactor = 1.0;      // product of setSampleRate factors
         bool lowered = false;
     };
 

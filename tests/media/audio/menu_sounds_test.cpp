@@ -2,8 +2,10 @@
 // loads them at start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "audio_fixtures.h"
 #include "media/audio/headless_audio.h"
@@ -59,6 +61,38 @@ TEST_F(MenuSoundsTest, TitleMusicIsAudibleInAHeadlessMixdown) {
     EXPECT_EQ(written.frames(), 3u * 44100u);
     EXPECT_GT(rmsOf(written.samples), 1000.0);   // well above silence
     EXPECT_LT(test::peakOf(written.samples), 32767);  // and never clipping
+}
+
+// The peak of one slot's sound played alone to its end.
+int peakPlayed(int slot) {
+    if (playSample(slot) == 0) return -1;
+    int peak = 0;
+    std::vector<std::int16_t> block(4096 * 2);
+    while (isSamplePlaying(slot)) {
+        renderSound(block.data(), 4096);
+        peak = std::max(peak, test::peakOf(block));
+    }
+    return peak;
+}
+
+TEST_F(MenuSoundsTest, EachScreensSoundsTogetherStayBelowFullScale) {
+    ASSERT_EQ(initSoundPulled(1), 1);
+    EXPECT_EQ(loadSoundConfig(), 0);
+    // Each screen's music and the effects it can play over it.
+    const std::vector<std::vector<int>> screens = {
+        {kSlotTitleMusic, kSlotTitleCursor, kSlotTitleCheck},
+        {kSlotSelectMusic, kSlotSelectCursor, kSlotSelectMode, kSlotSelectCheck},
+        {kSlotResultMusic, kSlotResultSound, kSlotResultCheck},
+    };
+    for (const auto& slots : screens) {
+        int sum = 0;
+        for (int slot : slots) {
+            const int peak = peakPlayed(slot);
+            EXPECT_GT(peak, 1000) << slot;  // loaded and audible
+            sum += peak;
+        }
+        EXPECT_LT(sum, 32767 * 9 / 10) << "screen of slot " << slots[0];  // 1 dB of headroom
+    }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "audio_fixtures.h"
@@ -53,26 +56,31 @@ TEST(Mixer, TwoVoicesSumAndMonoFeedsBothChannels) {
     EXPECT_EQ(out[19], 700);
 }
 
-TEST(Mixer, SumsSaturateInsteadOfWrapping) {
-    Mixer mixer(44100, 3);
-    const auto high = makeLevel(44100, 1, 50, 30000);
-    const auto low = makeLevel(44100, 1, 50, -30000);
+TEST(Mixer, SumsBeyondFullScaleAreLimitedInsteadOfWrapping) {
+    struct Case {
+        std::int16_t level;
+        std::int16_t expected;
+    };
+    for (const Case c : {Case{30000, 32767}, Case{-30000, -32767}}) {
+        Mixer mixer(44100, 2);
+        const auto sound = makeLevel(44100, 1, 50, c.level);
+        attach(mixer, 0, sound);
+        attach(mixer, 1, sound);
+        mixer.start(0);
+        mixer.start(1);
+        for (std::int16_t sample : renderFrames(mixer, 4)) EXPECT_EQ(sample, c.expected) << c.level;
+    }
+}
+
+TEST(Mixer, SumUpToFullScaleIsExact) {
+    Mixer mixer(44100, 2);
+    const auto high = makeLevel(44100, 1, 50, 16384);
+    const auto low = makeLevel(44100, 1, 50, 16383);
     attach(mixer, 0, high);
-    attach(mixer, 1, high);
+    attach(mixer, 1, low);
     mixer.start(0);
     mixer.start(1);
-    auto out = renderFrames(mixer, 4);
-    EXPECT_EQ(out[0], 32767);
-    EXPECT_EQ(out[1], 32767);
-
-    mixer.stop(0);
-    mixer.stop(1);
-    attach(mixer, 2, low);
-    mixer.setSound(0, &low);
-    mixer.start(0);
-    mixer.start(2);
-    out = renderFrames(mixer, 4);
-    EXPECT_EQ(out[0], -32768);
+    EXPECT_EQ(renderFrames(mixer, 1)[0], 32767);
 }
 
 TEST(Mixer, PlaybackLengthFollowsTheVoiceFrequency) {
@@ -108,6 +116,7 @@ TEST(Mixer, ResamplingInterpolatesBetweenSourceFrames) {
 
 TEST(Mixer, StartRestartsFromTheFirstFrameAndStopSilences) {
     Mixer mixer(1000, 1);
+    const int fade = 2;  // frames of the cut-off sound's fade at 1000 Hz
     platform::PcmSound ramp;
     ramp.rate = 1000;
     ramp.channels = 1;
@@ -116,12 +125,83 @@ TEST(Mixer, StartRestartsFromTheFirstFrameAndStopSilences) {
     mixer.start(0);
     renderFrames(mixer, 30);
     mixer.start(0);  // a second trigger restarts the one voice, no layering
-    EXPECT_EQ(renderFrames(mixer, 1)[0], 0);
-    EXPECT_EQ(renderFrames(mixer, 1)[0], 10);
+    const auto restarted = renderFrames(mixer, 10);
+    EXPECT_GT(restarted[0], 0);  // the cut-off sound fading under the new start
+    for (int frame = fade; frame < 10; ++frame) EXPECT_EQ(restarted[std::size_t(frame) * 2], frame * 10) << frame;
 
     mixer.stop(0);
     EXPECT_FALSE(mixer.isPlaying(0));
+    renderFrames(mixer, fade);
     EXPECT_EQ(test::peakOf(renderFrames(mixer, 20)), 0);
+}
+
+// A held 440 Hz tone with a 5 ms attack, as a keysound would be.
+platform::PcmSound heldTone() {
+    platform::PcmSound tone = test::makeTone(44100, 1, 44100, 440.0, 0.6);
+    const int attack = 44100 / 200;
+    for (int i = 0; i < attack; ++i) tone.samples[std::size_t(i)] = std::int16_t(tone.samples[std::size_t(i)] * i / attack);
+    return tone;
+}
+
+// Largest difference between neighbouring samples of one channel of
+// interleaved stereo, silence before the first counting.
+int largestStep(const std::vector<std::int16_t>& samples, int channels) {
+    int largest = 0, previous = 0;
+    for (std::size_t i = 0; i < samples.size(); i += std::size_t(channels)) {
+        largest = std::max(largest, std::abs(samples[i] - previous));
+        previous = samples[i];
+    }
+    return largest;
+}
+
+TEST(Mixer, CutsMidSoundFadeWithoutAClick) {
+    const platform::PcmSound tone = heldTone();
+    const int ownStep = largestStep(tone.samples, 1);
+    const int fade = 44100 / 500;
+    struct Case {
+        const char* name;
+        int cutAt;  // output frame of the restart or stop
+        bool restart;
+    };
+    // 13055 lies on a crest of the tone, 13080 on a rising zero crossing.
+    for (const Case c : {Case{"restart on a crest", 13055, true}, Case{"restart on a zero crossing", 13080, true},
+                         Case{"stop on a crest", 13055, false}}) {
+        Mixer mixer(44100, 1);
+        attach(mixer, 0, tone);
+        mixer.start(0);
+        std::vector<std::int16_t> out = renderFrames(mixer, c.cutAt);
+        c.restart ? mixer.start(0) : mixer.stop(0);
+        const auto after = renderFrames(mixer, 2000);
+        out.insert(out.end(), after.begin(), after.end());
+        EXPECT_LE(largestStep(out, 2), ownStep) << c.name;
+        for (int frame = fade; frame < 2000; ++frame) {
+            // Past the fade: the new start alone, on its exact frame, or silence.
+            const std::int16_t expected = c.restart ? tone.samples[std::size_t(frame)] : 0;
+            ASSERT_EQ(after[std::size_t(frame) * 2], expected) << c.name << " frame " << frame;
+        }
+    }
+}
+
+TEST(Mixer, SixtyFourFullScaleVoicesStayCleanAndLoud) {
+    constexpr int kVoices = 64;
+    const platform::PcmSound tone = test::makeTone(44100, 1, 22050, 440.0, 1.0);
+    Mixer mixer(44100, kVoices);
+    for (int voice = 0; voice < kVoices; ++voice) {
+        attach(mixer, voice, tone);
+        mixer.start(voice);
+    }
+    const auto out = renderFrames(mixer, 11025);
+    // Past the first crest the limiter has settled: the sum keeps the
+    // tone's shape (a clipped one is near a square wave, correlation 0.9).
+    double product = 0, outPower = 0, tonePower = 0;
+    for (std::size_t frame = 4410; frame < 11025; ++frame) {
+        const double sample = out[frame * 2], ideal = tone.samples[frame];
+        product += sample * ideal;
+        outPower += sample * sample;
+        tonePower += ideal * ideal;
+    }
+    EXPECT_GT(product / std::sqrt(outPower * tonePower), 0.9999);
+    EXPECT_GT(test::peakOf({out.begin() + 4410 * 2, out.end()}), 32000);  // turned down to full scale, not silenced
 }
 
 TEST(Mixer, IsPlayingUntilTheSoundEnds) {

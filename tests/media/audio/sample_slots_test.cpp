@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <vector>
 
 #include "audio_fixtures.h"
@@ -178,6 +182,7 @@ TEST_F(SampleSlotsTest, PlayRestartsAndStopSilences) {
 
     slots.stopSample(8);
     EXPECT_EQ(slots.isSamplePlaying(8), 0);
+    render(44100 / 500);  // the stopped sound's 2 ms fade
     EXPECT_EQ(test::peakOf(render(10)), 0);
 }
 
@@ -220,6 +225,98 @@ TEST_F(SampleSlotsTest, MissingWavFallsBackToOtherEncodingsOfTheSameStem) {
     ASSERT_EQ(slots.loadSample(11, (folder / "hat.wav").string()), kSampleLoaded);
     slots.playSample(11);
     EXPECT_EQ(render(1)[0], 1);
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Amplitude, of full scale, of the strongest component of `samples` (one
+// channel of interleaved stereo) between `fromHz` and `toHz`: a
+// Hann-windowed DFT over `size` frames from `first`.
+double strongestComponent(const std::vector<std::int16_t>& samples, int rate, std::size_t first, std::size_t size,
+                          double fromHz, double toHz) {
+    std::vector<double> windowed(size), cosine(size), sine(size);
+    double windowSum = 0;
+    for (std::size_t n = 0; n < size; ++n) {
+        cosine[n] = std::cos(2 * M_PI * double(n) / double(size));
+        sine[n] = std::sin(2 * M_PI * double(n) / double(size));
+        const double w = 0.5 - 0.5 * cosine[n];
+        windowed[n] = w * samples[(first + n) * 2] / 32768.0;
+        windowSum += w;
+    }
+    double strongest = 0;
+    for (std::size_t bin = 0; bin <= size / 2; ++bin) {
+        const double hz = double(bin) * rate / double(size);
+        if (hz < fromHz || hz > toHz) continue;
+        double re = 0, im = 0;
+        for (std::size_t n = 0; n < size; ++n) {
+            re += windowed[n] * cosine[bin * n % size];
+            im -= windowed[n] * sine[bin * n % size];
+        }
+        strongest = std::max(strongest, 2 * std::hypot(re, im) / windowSum);
+    }
+    return strongest;
+}
+
+TEST(SampleConversion, ToneAboveTheOutputsNyquistLeavesNoAliasAndToneBelowItStays) {
+    constexpr double kToneLevel = 0.5;
+    struct Case {
+        double hz;
+        double lowestDb;   // strongest component below 11 kHz against the tone
+        double highestDb;
+    };
+    // At the 22.05 kHz output a 15 kHz tone cannot sound; linear
+    // interpolation alone folds it to 7.05 kHz at nearly full level.
+    constexpr double kAny = -std::numeric_limits<double>::infinity();
+    for (const Case c : {Case{15000, kAny, -60}, Case{5000, -1, 1}}) {
+        test::TempFolder folder;
+        const auto path = folder / "tone.wav";
+        test::writeSound(path, platform::SoundFileFormat::Wav16, test::makeTone(44100, 1, 44100, c.hz, kToneLevel));
+        Mixer mixer(22050, kSampleSlotCount);
+        SampleSlots slots(mixer);
+        ASSERT_EQ(slots.loadSample(1, path.string()), kSampleLoaded);
+        EXPECT_EQ(slots.sampleFrequency(1), 44100u);  // the pitch keeps the file's own terms
+        slots.playSample(1);
+        std::vector<std::int16_t> out(22050 * 2);
+        mixer.render(out.data(), 22050);
+        // 4410 frames: 5 Hz bins, with 5 kHz and the 7.05 kHz alias on bins.
+        const double strongest = strongestComponent(out, 22050, 4410, 4410, 20, 11000);
+        const double db = 20 * std::log10(strongest / kToneLevel);
+        EXPECT_GE(db, c.lowestDb) << c.hz;
+        EXPECT_LE(db, c.highestDb) << c.hz;
+    }
+}
+
+TEST(SampleConversion, SoundPlaysAtTheOutputRateForItsOwnLength) {
+    platform::PcmSound noise = test::makeLevel(22050, 2, 2205, 0);
+    std::minstd_rand random(3);
+    for (auto& sample : noise.samples) sample = std::int16_t(std::uniform_int_distribution<int>(-8000, 8000)(random));
+    struct Case {
+        int outputRate;
+        bool sameBytes;  // a sound already at the output rate is copied frame for frame
+    };
+    for (const Case c : {Case{22050, true}, Case{44100, false}, Case{48000, false}}) {
+        test::TempFolder folder;
+        const auto path = folder / "noise.wav";
+        test::writeSound(path, platform::SoundFileFormat::Wav16, noise);
+        Mixer mixer(c.outputRate, kSampleSlotCount);
+        SampleSlots slots(mixer);
+        ASSERT_EQ(slots.loadSample(2, path.string()), kSampleLoaded);
+        slots.playSample(2);
+        const int expectedFrames = c.outputRate / 10;  // 0.1 s
+        std::vector<std::int16_t> out(std::size_t(expectedFrames) * 2);
+        mixer.render(out.data(), expectedFrames - 2);
+        EXPECT_EQ(slots.isSamplePlaying(2), 1) << c.outputRate;
+        mixer.render(out.data() + (expectedFrames - 2) * 2, 2);
+        std::int16_t frame[2];
+        mixer.render(frame, 1);
+        EXPECT_EQ(slots.isSamplePlaying(2), 0) << c.outputRate;
+        if (c.sameBytes) EXPECT_EQ(out, noise.samples);
+        else EXPECT_GT(test::peakOf(out), 4000) << c.outputRate;
+    }
 }
 
 }  // namespace

@@ -36,6 +36,8 @@ protected:
         std::int16_t frame[2];
         renderSound(frame, 1);
         stopSample(slot);
+        std::int16_t fade[44100 / 500 * 2];  // let the stopped sound fade out
+        renderSound(fade, 44100 / 500);
         return frame[0];
     }
 
