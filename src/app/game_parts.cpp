@@ -20,6 +20,7 @@
 #include "play/play_state.h"
 #include "results/result_scenes.h"
 #include "select/library.h"
+#include "select/option_presets.h"
 #include "select/select_screen.h"
 #include "select/select_screen_scenes.h"
 #include "settings/settings.h"
@@ -87,6 +88,9 @@ SceneTable gameScenes() {
 
 Subsystems gameSubsystems() {
     Subsystems parts;
+    // The program folder is current at start and at exit.
+    parts.loadOptionPresets = [] { loadPresetFile(optionPresets(), kPresetFileName); };
+    parts.saveOptionPresets = [] { savePresetFile(optionPresets(), kPresetFileName); };
     parts.resetLibrary = [] {
         SongLibrary& library = songLibrary();
         library.currentFolder = kNoFolderOpen;
