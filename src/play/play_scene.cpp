@@ -164,6 +164,12 @@ StepInput readStepInput(LaneInput& lanes) {
     return input;
 }
 
+// The FREE speed the player set with F1/F2 becomes the setting, so the
+// next run and the settings file start from it.
+void keepFreeSpeed(const PlayContext& ctx) {
+    if (ctx.config.speed == kSpeedFree) settings().FREESPEED = ctx.play.speed.freeSpeed;
+}
+
 int sceneResult(int endState) {
     if (endState == Retry) return kPlayRestart;
     if (endState == Back) return kPlayLeave;
@@ -224,11 +230,15 @@ int playChart(const ChartEntry& entry, int stageIndex) {
             }
             runLogicStep(ctx, readStepInput(lanes));
         });
-        if (quit) return kQuitResult;
+        if (quit) {
+            keepFreeSpeed(ctx);
+            return kQuitResult;
+        }
         animateFrame(play, screen);
         if (bonus && !listen) runBonusTicks(ctx, bonusLanes);
         if (waitFrame()) painter.paint();
     }
+    keepFreeSpeed(ctx);
     return sceneResult(play.endState);
 }
 
