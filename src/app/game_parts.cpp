@@ -18,6 +18,7 @@
 #include "modes/eternal_options.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
+#include "results/ranking_file.h"
 #include "results/result_scenes.h"
 #include "select/library.h"
 #include "select/option_presets.h"
@@ -77,7 +78,10 @@ SceneTable gameScenes() {
     scenes.keySetupScreen = keySetupScreen;
     scenes.joypadSetupScreen = joypadSetupScreen;
     scenes.wipeOut = wipeOut;
-    scenes.loadChart = loadGameChart;
+    scenes.loadChart = [](ChartEntry entry) {
+        const std::int32_t topScore = loadRankingForDisplay(entry).entries[0].score;
+        return loadGameChart(std::move(entry), topScore);
+    };
     addSelectScenes(scenes);
     addCourseScenes(scenes);
     scenes.runEternalOptions = runEternalOptions;
