@@ -155,12 +155,17 @@ void runBonusTicks(PlayContext& ctx, const std::array<int, kLaneCount>& laneXs) 
     }
 }
 
-StepInput readStepInput(LaneInput& lanes) {
+StepInput readEndKeys() {
     StepInput input;
-    lanes.read(input.lanes.data(), int(input.lanes.size()));
     input.escape = platform::isKeyDown(DIK_ESCAPE);
     input.retry = platform::isKeyDown(DIK_F11);
     input.back = platform::isKeyDown(DIK_F12);
+    return input;
+}
+
+StepInput readStepInput(LaneInput& lanes) {
+    StepInput input = readEndKeys();
+    lanes.read(input.lanes.data(), int(input.lanes.size()));
     return input;
 }
 
@@ -222,7 +227,7 @@ int playChart(const ChartEntry& entry, int stageIndex) {
         const platform::Micros now = platform::clock().nowMicros();
         const double elapsedMs = double(now - lastMicros) / 1000.0;
         lastMicros = now;
-        runDueSteps(play, elapsedMs, [&] {
+        const int steps = runDueSteps(play, elapsedMs, [&] {
             if (!pumpMessages()) {
                 quit = true;
                 play.endState = Escaped;  // stops the remaining steps
@@ -230,6 +235,12 @@ int playChart(const ChartEntry& entry, int stageIndex) {
             }
             runLogicStep(ctx, readStepInput(lanes));
         });
+        // A tempo slow enough to bring no step for a long while must not
+        // hold the player on this screen.
+        if (steps == 0) {
+            quit = !pumpMessages();
+            if (!quit) applyEndKeys(play, readEndKeys());
+        }
         if (quit) {
             keepFreeSpeed(ctx);
             return kQuitResult;
