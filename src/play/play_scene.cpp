@@ -33,6 +33,7 @@
 #include "play/run_start.h"
 #include "play/scroll_speed.h"
 #include "play/slot_sound.h"
+#include "play/tallies.h"
 #include "settings/settings.h"
 
 namespace kv {
@@ -250,6 +251,8 @@ int playChart(const ChartEntry& entry, int stageIndex) {
         if (waitFrame()) painter.paint();
     }
     keepFreeSpeed(ctx);
+    // A judgement after the last drawn frame must not hand on a gauge out of range.
+    clampGauge(play);
     return sceneResult(play.endState);
 }
 
