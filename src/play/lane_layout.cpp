@@ -1,5 +1,7 @@
 #include "play/lane_layout.h"
 
+#include <algorithm>
+
 #include "gfx/style_sheets.h"
 
 namespace kv {
@@ -122,22 +124,23 @@ int stripSprite(int lane, bool separate, int style) {
     return style == Scan2 ? scanCell(cell) : cell;
 }
 
-// One side's lanes in the order they are placed. The first side puts its
-// turntable first and the second side last, so both sit at the outer
-// edges; SCAN2 puts each side's turntable on top and the keys below it from
-// the highest lane down.
-int sideLanes(int firstLane, int keyMode, int style, int (&lanes)[8]) {
+// EFFPOS names, for the first and then the second side, where the side's
+// turntable stands: L before its keys (left; SCAN2: the top row), R after
+// them. 0 LL, 1 LR, 2 RL, 3 RR.
+bool turntableAfterKeys(int effPos, int firstLane) {
+    const int code = effPos >= 0 && effPos <= 3 ? effPos : 0;
+    return firstLane == 0 ? (code & 2) != 0 : (code & 1) != 0;
+}
+
+// One side's lanes in the order they are placed. SCAN2 places the keys
+// from the highest lane down, as its rows run from top to bottom.
+int sideLanes(int firstLane, int keyMode, int style, bool turntableLast, int (&lanes)[8]) {
     int keys[7];
     int keyCount = 0;
     for (int key = 1; key < 8; ++key)
         if (laneInUse(keyMode, firstLane + key)) keys[keyCount++] = firstLane + key;
+    if (style == Scan2) std::reverse(keys, keys + keyCount);
     int count = 0;
-    if (style == Scan2) {
-        lanes[count++] = firstLane;
-        for (int i = keyCount - 1; i >= 0; --i) lanes[count++] = keys[i];
-        return count;
-    }
-    const bool turntableLast = firstLane == 8;
     if (!turntableLast) lanes[count++] = firstLane;
     for (int i = 0; i < keyCount; ++i) lanes[count++] = keys[i];
     if (turntableLast) lanes[count++] = firstLane;
@@ -145,11 +148,14 @@ int sideLanes(int firstLane, int keyMode, int style, int (&lanes)[8]) {
 }
 
 // Places one side from x and returns the x after it.
-int placeSide(LaneLayout& layout, int firstLane, int keyMode, const PlayConfig& config, bool effectTurntable, int x) {
+int placeSide(LaneLayout& layout, int firstLane, int keyMode, const PlayConfig& config, const Settings& options,
+              int x) {
     const bool separate = config.line == 1;
+    const bool effectTurntable = options.AUTOPLAY == AutoplayEffect;
     const StyleGeometry& g = geometry(config.style);
     int lanes[8];
-    const int count = sideLanes(firstLane, keyMode, config.style, lanes);
+    const int count =
+        sideLanes(firstLane, keyMode, config.style, turntableAfterKeys(options.EFFPOS, firstLane), lanes);
     for (int i = 0; i < count; ++i) {
         const int lane = lanes[i];
         LaneSlot slot = laneSlot(lane, separate, effectTurntable, config.style);
@@ -216,11 +222,10 @@ void placePanels(LaneLayout& layout, int style, int linePos) {
 
 LaneLayout layoutLanes(const PlayConfig& config, const Settings& options, int keyMode) {
     LaneLayout layout;
-    const bool effectTurntable = options.AUTOPLAY == AutoplayEffect;
-    int width = placeSide(layout, 0, keyMode, config, effectTurntable, 0);
+    int width = placeSide(layout, 0, keyMode, config, options, 0);
     if (keyMode == TenKeys || keyMode == FourteenKeys) {
         layout.separatorX = width;
-        width = placeSide(layout, 8, keyMode, config, effectTurntable, width + kSideSeparatorWidth);
+        width = placeSide(layout, 8, keyMode, config, options, width + kSideSeparatorWidth);
     }
     layout.lanesWidth = width;
 
