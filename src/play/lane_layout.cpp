@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/display.h"
 #include "gfx/style_sheets.h"
 
 namespace kv {
@@ -33,6 +34,8 @@ constexpr int kMessageWidth = 81, kWaveMessageWidth = 121;
 constexpr int kScanAreaEnd = 385;
 constexpr int kScanMessageX = 108, kScanMessageAbove = 38, kScanCountPanelAbove = 103;
 constexpr int kWaveCentre = 320;
+// A WAVE note crossing the line reaches this far past its key on each side.
+constexpr int kWaveNoteOverhang = 2;
 
 // Cells of the lane sheet; the other styles map these choices onto their
 // own sheets.
@@ -178,6 +181,17 @@ int placeSide(LaneLayout& layout, int firstLane, int keyMode, const PlayConfig& 
     return x;
 }
 
+// WAVE centres its lanes; when the widest rows (14 keys with HALF's side
+// padding) would not fit, they shift just enough to keep every key whole on
+// the screen, with the notes that cross it.
+int waveOrigin(const LaneLayout& layout) {
+    int keysEnd = 0;
+    for (const LaneSlot& lane : layout.lanes)
+        if (lane.x >= 0) keysEnd = std::max(keysEnd, lane.x + waveSheet[std::size_t(lane.keySprite)].width());
+    const int lowest = kWaveNoteOverhang, highest = kScreenWidth - kWaveNoteOverhang - keysEnd;
+    return std::clamp(kWaveCentre - layout.lanesWidth / 2, lowest, std::max(lowest, highest));
+}
+
 void placeArea(LaneLayout& layout, int style, int linePos) {
     const int width = layout.lanesWidth;
     if (style == Scan2) {
@@ -194,7 +208,7 @@ void placeArea(LaneLayout& layout, int style, int linePos) {
     else if (linePos == 1) layout.areaLeft = 297 - width / 2;
     else layout.areaLeft = width < kWideArea ? 564 - width : 587 - width;
     if (style == Wave) {
-        layout.laneOriginX = kWaveCentre - width / 2;
+        layout.laneOriginX = waveOrigin(layout);
         layout.messageX = (width - kWaveMessageWidth) / 2 + layout.laneOriginX;
     } else {
         layout.laneOriginX = layout.areaLeft + kLaneOriginInset;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/style_sheets.h"
 #include "play/lane_layout.h"
 
 namespace kv {
@@ -121,6 +122,45 @@ INSTANTIATE_TEST_SUITE_P(
                    {0, 38, 76, 114, 152, 190, N, N, 440, 250, 288, 326, 364, 402, N, N}, 497, 171, 49, 72, 260, N,
                    {0, 1, 3, 5, 2, 4, 8, 9, 11, 13, 10, 12}, {}, 84, 377, false, 1}),
     [](const testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+
+// The key cell a lane rests on, in its style's sheet.
+Rect keyCell(int style, const LaneSlot& slot) {
+    switch (style) {
+        case Scan2: return scanSheet[std::size_t(slot.keySprite)];
+        case Wave: return waveSheet[std::size_t(slot.keySprite)];
+        default: return bemusicSheet[std::size_t(slot.keySprite)];
+    }
+}
+
+TEST(LaneLayoutScreen, EveryKeyOfEveryStyleIsWhollyOnScreen) {
+    for (int style : {Bemusic, Upway, Scan2, Wave})
+        for (int keyMode : {FiveKeys, SevenKeys, TenKeys, FourteenKeys})
+            for (int line = 0; line < 2; ++line)
+                for (int linePos = 0; linePos < 3; ++linePos)
+                    for (int effPos = 0; effPos < 4; ++effPos) {
+                        PlayConfig config;
+                        config.style = std::int8_t(style);
+                        config.line = std::int8_t(line);
+                        Settings options;
+                        options.LINEPOS = std::int8_t(linePos);
+                        options.EFFPOS = std::int8_t(effPos);
+                        const LaneLayout layout = layoutLanes(config, options, keyMode);
+                        for (int lane = 0; lane < kLaneCount; ++lane) {
+                            const LaneSlot& slot = layout.lanes[std::size_t(lane)];
+                            if (slot.x < 0) continue;
+                            const Rect cell = keyCell(style, slot);
+                            // SCAN2's lanes are rows: the lane position is a y.
+                            int start = layout.laneOriginX + slot.x;
+                            int end = start + (style == Scan2 ? cell.height() : cell.width());
+                            // A WAVE note crosses the line (offset 393) two pixels wider than its key.
+                            if (style == Wave) start -= 2, end += 2;
+                            const int screenEnd = style == Scan2 ? 480 : 640;
+                            EXPECT_TRUE(start >= 0 && end <= screenEnd)
+                                << "style " << style << " keys " << keyMode << " line " << line << " pos " << linePos
+                                << " effpos " << effPos << " lane " << lane << ": " << start << "-" << end;
+                        }
+                    }
+}
 
 struct RowsCase {
     int style;
