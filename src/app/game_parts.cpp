@@ -19,8 +19,10 @@
 #include "screens/modes/course_scenes.h"
 #include "screens/modes/eternal_options.h"
 #include "screens/modes/puzzle_scenes.h"
+#include "screens/results/ranking_file.h"
 #include "screens/results/result_scenes.h"
 #include "screens/select/library.h"
+#include "screens/select/option_presets.h"
 #include "screens/select/select_screen.h"
 #include "screens/select/select_screen_run.h"
 #include "screens/select/select_screen_scenes.h"
@@ -80,7 +82,10 @@ SceneTable gameScenes() {
     scenes.keySetupScreen = keySetupScreen;
     scenes.joypadSetupScreen = joypadSetupScreen;
     scenes.wipeOut = wipeOut;
-    scenes.loadChart = loadGameChart;
+    scenes.loadChart = [](ChartEntry entry) {
+        const std::int32_t topScore = loadRankingForDisplay(entry).entries[0].score;
+        return loadGameChart(std::move(entry), topScore);
+    };
     addSelectScenes(scenes);
     addCourseScenes(scenes);
     scenes.runEternalOptions = runEternalOptions;
@@ -92,6 +97,9 @@ SceneTable gameScenes() {
 
 Subsystems gameSubsystems() {
     Subsystems parts;
+    // The program folder is current at start and at exit.
+    parts.loadOptionPresets = [] { loadPresetFile(optionPresets(), kPresetFileName); };
+    parts.saveOptionPresets = [] { savePresetFile(optionPresets(), kPresetFileName); };
     parts.resetLibrary = [] {
         SongLibrary& library = songLibrary();
         library.currentFolder = kNoFolderOpen;

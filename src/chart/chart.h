@@ -38,6 +38,10 @@ struct TempoChange {
     std::int16_t measure = 0;
     std::int16_t position = 0;
     float bpm = 0;  // as written in the chart, before playback-rate options; always > 0
+    // Where the chart put it in its measure, in standard-measure units before
+    // any rounding to the grid: decides which of the changes that land on
+    // one grid position is in force.
+    double writtenPosition = 0;
 };
 
 struct MeasureLength {

@@ -1,5 +1,6 @@
 #include "chart/chart_arrange.h"
 
+#include <algorithm>
 #include <array>
 
 #include "chart/chart_order.h"
@@ -51,6 +52,26 @@ bool replacedBySymmetry(int keyMode, int lane) {
     }
 }
 
+// A shortened measure can round several tempo changes onto one grid
+// position; the one written latest in the measure is the tempo the chart
+// means from there on. Changes written at the very same spot all stay and
+// keep their file order.
+void dropTempoChangesOvertakenOnTheGrid(Chart& chart) {
+    auto& changes = chart.tempoChanges;
+    int kept = 0;
+    for (int first = 0; first < changes.size();) {
+        int end = first;
+        double latest = changes[first].writtenPosition;
+        while (end < changes.size() && changes[end].measure == changes[first].measure &&
+               changes[end].position == changes[first].position)
+            latest = std::max(latest, changes[end++].writtenPosition);
+        for (int i = first; i < end; ++i)
+            if (changes[i].writtenPosition == latest) changes[kept++] = changes[i];
+        first = end;
+    }
+    changes.count = kept;
+}
+
 int lastMeasureOf(const Chart& chart) {
     int last = 0;
     for (const Lane& lane : chart.sourceLanes)
@@ -73,6 +94,7 @@ void arrangeChart(Chart& chart, bool symmetry) {
     sortByPosition(chart.bgaPoor);
     sortByPosition(chart.bgaLayer);
     sortByPosition(chart.tempoChanges);
+    dropTempoChangesOvertakenOnTheGrid(chart);
     std::stable_sort(chart.measureLengths.begin(), chart.measureLengths.end(),
                      [](const MeasureLength& a, const MeasureLength& b) { return a.measure < b.measure; });
 

@@ -162,9 +162,11 @@ void ChartReader::reportFailure(const std::string& message) {
     messageRow_ += kMessageRowStep;
 }
 
-void ChartReader::addTempo(int measure, int position, double bpm) {
+void ChartReader::addTempo(int measure, int i, int n, double bpm) {
     // A tempo of 0 or less would stop the chart for good; such changes are dropped.
-    if (bpm > 0 && std::isfinite(bpm)) chart_.tempoChanges.push({std::int16_t(measure), std::int16_t(position), float(bpm)});
+    if (!(bpm > 0 && std::isfinite(bpm))) return;
+    const double written = double(kStandardMeasure) * i / n;
+    chart_.tempoChanges.push({std::int16_t(measure), std::int16_t(pairPosition(i, n)), float(bpm), written});
 }
 
 void ChartReader::handleData(int measure, int channel, const char* objects) {
@@ -200,8 +202,8 @@ void ChartReader::handleData(int measure, int channel, const char* objects) {
         const auto v = std::int16_t(value);
         switch (channel) {
             case 1: chart_.bgm.push({m, position, v}); break;
-            case 3: addTempo(measure, position, value); break;
-            case 8: addTempo(measure, position, extendedTempo_[std::size_t(value)]); break;
+            case 3: addTempo(measure, i, n, value); break;
+            case 8: addTempo(measure, i, n, extendedTempo_[std::size_t(value)]); break;
             case 4: chart_.bgaBase.push({m, position, v}); break;
             case 6: chart_.bgaPoor.push({m, position, v}); break;
             case 7: chart_.bgaLayer.push({m, position, v}); break;

@@ -39,7 +39,8 @@ private:
     void loadBitmap(const char* index, const char* argument);
     void defineBga(const char* index, const char* argument);
     void reportFailure(const std::string& message);
-    void addTempo(int measure, int position, double bpm);
+    // The pair at index i of n pairs in its measure's line.
+    void addTempo(int measure, int i, int n, double bpm);
 
     Chart& chart_;
     ChartMedia& media_;

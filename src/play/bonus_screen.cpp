@@ -10,6 +10,7 @@
 #include "play/bonus_shooter.h"
 #include "play/play_screen_bga.h"
 #include "play/play_screen_panels.h"
+#include "play/tallies.h"
 #include "play/scroll_speed.h"
 
 namespace kv {
@@ -99,6 +100,7 @@ void paintBonusFrame(PlayContext& ctx, const LaneLayout& layout, PlayScreenState
     const PanelView view{play, ctx.chart, ctx.config, options, layout};
     drawGuidePanel(view, screen);
     drawJudgement(view);
+    clampGauge(play);
     drawGauge(view, screen);
     drawScores(view, screen);
 

@@ -70,13 +70,13 @@ public:
 
 }  // namespace
 
-int loadGameChart(ChartEntry entry) {
+int loadGameChart(ChartEntry entry, std::int32_t rankingTopScore) {
     std::error_code error;
     std::filesystem::current_path(entry.dirPath, error);
     if (error) return 0;
     SlotMedia media;
     ScreenLines screen;
-    const LoadContext context{shell().playMode, shell().puzzleMode != 0, 0, nextRandom};
+    const LoadContext context{shell().playMode, shell().puzzleMode != 0, rankingTopScore, nextRandom};
     const int loaded = loadChart(entry, theChart, settings(), context, media, screen);
     std::filesystem::current_path(shell().programFolder, error);
     return loaded;

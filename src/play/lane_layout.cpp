@@ -1,5 +1,8 @@
 #include "play/lane_layout.h"
 
+#include <algorithm>
+
+#include "media/gfx/display.h"
 #include "media/gfx/style_sheets.h"
 
 namespace kv {
@@ -31,6 +34,8 @@ constexpr int kMessageWidth = 81, kWaveMessageWidth = 121;
 constexpr int kScanAreaEnd = 385;
 constexpr int kScanMessageX = 108, kScanMessageAbove = 38, kScanCountPanelAbove = 103;
 constexpr int kWaveCentre = 320;
+// A WAVE note crossing the line reaches this far past its key on each side.
+constexpr int kWaveNoteOverhang = 2;
 
 // Cells of the lane sheet; the other styles map these choices onto their
 // own sheets.
@@ -122,22 +127,23 @@ int stripSprite(int lane, bool separate, int style) {
     return style == Scan2 ? scanCell(cell) : cell;
 }
 
-// One side's lanes in the order they are placed. The first side puts its
-// turntable first and the second side last, so both sit at the outer
-// edges; SCAN2 puts each side's turntable on top and the keys below it from
-// the highest lane down.
-int sideLanes(int firstLane, int keyMode, int style, int (&lanes)[8]) {
+// EFFPOS names, for the first and then the second side, where the side's
+// turntable stands: L before its keys (left; SCAN2: the top row), R after
+// them. 0 LL, 1 LR, 2 RL, 3 RR.
+bool turntableAfterKeys(int effPos, int firstLane) {
+    const int code = effPos >= 0 && effPos <= 3 ? effPos : 0;
+    return firstLane == 0 ? (code & 2) != 0 : (code & 1) != 0;
+}
+
+// One side's lanes in the order they are placed. SCAN2 places the keys
+// from the highest lane down, as its rows run from top to bottom.
+int sideLanes(int firstLane, int keyMode, int style, bool turntableLast, int (&lanes)[8]) {
     int keys[7];
     int keyCount = 0;
     for (int key = 1; key < 8; ++key)
         if (laneInUse(keyMode, firstLane + key)) keys[keyCount++] = firstLane + key;
+    if (style == Scan2) std::reverse(keys, keys + keyCount);
     int count = 0;
-    if (style == Scan2) {
-        lanes[count++] = firstLane;
-        for (int i = keyCount - 1; i >= 0; --i) lanes[count++] = keys[i];
-        return count;
-    }
-    const bool turntableLast = firstLane == 8;
     if (!turntableLast) lanes[count++] = firstLane;
     for (int i = 0; i < keyCount; ++i) lanes[count++] = keys[i];
     if (turntableLast) lanes[count++] = firstLane;
@@ -145,11 +151,14 @@ int sideLanes(int firstLane, int keyMode, int style, int (&lanes)[8]) {
 }
 
 // Places one side from x and returns the x after it.
-int placeSide(LaneLayout& layout, int firstLane, int keyMode, const PlayConfig& config, bool effectTurntable, int x) {
+int placeSide(LaneLayout& layout, int firstLane, int keyMode, const PlayConfig& config, const Settings& options,
+              int x) {
     const bool separate = config.line == 1;
+    const bool effectTurntable = options.AUTOPLAY == AutoplayEffect;
     const StyleGeometry& g = geometry(config.style);
     int lanes[8];
-    const int count = sideLanes(firstLane, keyMode, config.style, lanes);
+    const int count =
+        sideLanes(firstLane, keyMode, config.style, turntableAfterKeys(options.EFFPOS, firstLane), lanes);
     for (int i = 0; i < count; ++i) {
         const int lane = lanes[i];
         LaneSlot slot = laneSlot(lane, separate, effectTurntable, config.style);
@@ -172,6 +181,17 @@ int placeSide(LaneLayout& layout, int firstLane, int keyMode, const PlayConfig& 
     return x;
 }
 
+// WAVE centres its lanes; when the widest rows (14 keys with HALF's side
+// padding) would not fit, they shift just enough to keep every key whole on
+// the screen, with the notes that cross it.
+int waveOrigin(const LaneLayout& layout) {
+    int keysEnd = 0;
+    for (const LaneSlot& lane : layout.lanes)
+        if (lane.x >= 0) keysEnd = std::max(keysEnd, lane.x + waveSheet[std::size_t(lane.keySprite)].width());
+    const int lowest = kWaveNoteOverhang, highest = kScreenWidth - kWaveNoteOverhang - keysEnd;
+    return std::clamp(kWaveCentre - layout.lanesWidth / 2, lowest, std::max(lowest, highest));
+}
+
 void placeArea(LaneLayout& layout, int style, int linePos) {
     const int width = layout.lanesWidth;
     if (style == Scan2) {
@@ -188,7 +208,7 @@ void placeArea(LaneLayout& layout, int style, int linePos) {
     else if (linePos == 1) layout.areaLeft = 297 - width / 2;
     else layout.areaLeft = width < kWideArea ? 564 - width : 587 - width;
     if (style == Wave) {
-        layout.laneOriginX = kWaveCentre - width / 2;
+        layout.laneOriginX = waveOrigin(layout);
         layout.messageX = (width - kWaveMessageWidth) / 2 + layout.laneOriginX;
     } else {
         layout.laneOriginX = layout.areaLeft + kLaneOriginInset;
@@ -216,11 +236,10 @@ void placePanels(LaneLayout& layout, int style, int linePos) {
 
 LaneLayout layoutLanes(const PlayConfig& config, const Settings& options, int keyMode) {
     LaneLayout layout;
-    const bool effectTurntable = options.AUTOPLAY == AutoplayEffect;
-    int width = placeSide(layout, 0, keyMode, config, effectTurntable, 0);
+    int width = placeSide(layout, 0, keyMode, config, options, 0);
     if (keyMode == TenKeys || keyMode == FourteenKeys) {
         layout.separatorX = width;
-        width = placeSide(layout, 8, keyMode, config, effectTurntable, width + kSideSeparatorWidth);
+        width = placeSide(layout, 8, keyMode, config, options, width + kSideSeparatorWidth);
     }
     layout.lanesWidth = width;
 

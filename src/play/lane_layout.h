@@ -55,7 +55,8 @@ struct LaneLayout {
 };
 
 // The layout of the lane styles BEMUSIC, UPWAY, SCAN2 and WAVE; the
-// sprites name cells of the style's own sheet.
+// sprites name cells of the style's own sheet. EFFPOS sets, side by side,
+// whether a turntable stands before or after its keys.
 LaneLayout layoutLanes(const PlayConfig& config, const Settings& options, int keyMode);
 
 }  // namespace kv

@@ -10,12 +10,16 @@ void runLogicStep(PlayContext& ctx, const StepInput& input) {
     timelineStep(ctx, false);
     if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes);
     if (ctx.mission && play.cleared == 0 && missionLostEarly(*ctx.mission, play, ctx.chart)) play.cleared = -1;
+    applyEndKeys(play, input);
+    spawnObjects(ctx);
+    advanceObjects(ctx);
+}
+
+void applyEndKeys(Play& play, const StepInput& input) {
     // Later keys win: F12 over F11 over Escape.
     if (input.escape) play.endState = Escaped;
     if (input.retry) play.endState = Retry;
     if (input.back) play.endState = Back;
-    spawnObjects(ctx);
-    advanceObjects(ctx);
 }
 
 }  // namespace kv

@@ -16,4 +16,9 @@ struct StepInput {
 
 void runLogicStep(PlayContext& ctx, const StepInput& input);
 
+// Escape, F11 and F12 as a logic step reads them (later keys win). The play
+// scene also reads them in frames without a step, so a run at any tempo can
+// be left.
+void applyEndKeys(Play& play, const StepInput& input);
+
 }  // namespace kv

@@ -17,13 +17,15 @@ std::int32_t cursorAbsoluteStep(const Play& play) {
 
 }  // namespace
 
-std::int64_t runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
-                        const std::function<void(int measure)>& progress) {
+MixdownResult runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
+                         const std::function<void(int measure)>& progress) {
     Play& play = ctx.play;
     const std::int32_t chartEnd = absoluteStep(play.measureStarts, ctx.chart.lastMeasure + 1, 0);
+    const std::int64_t limit = std::int64_t(kMaxMixdownMinutes) * 60 * outputRate;
     const StepInput noInput;
     double elapsedMs = 0;
-    std::int64_t mixed = 0;
+    MixdownResult result;
+    std::int64_t& mixed = result.frames;
     int lastMeasure = play.playCursor.measure;
 
     // Count-in steps make no sound worth keeping: the mix starts at measure 0.
@@ -35,7 +37,14 @@ std::int64_t runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
         if (play.playCursor.measure != lastMeasure) progress(lastMeasure = play.playCursor.measure);
         if (ended) break;
         elapsedMs += play.tempo.msPerStep;
-        const auto due = std::int64_t(std::llround(elapsedMs * outputRate / 1000.0));
+        const double dueFrames = elapsedMs * outputRate / 1000.0;
+        if (!(dueFrames < double(limit))) {
+            output.mix(int(limit - mixed));
+            mixed = limit;
+            result.cut = true;
+            return result;
+        }
+        const auto due = std::int64_t(std::llround(dueFrames));
         output.mix(int(due - mixed));
         mixed = due;
         runLogicStep(ctx, noInput);
@@ -45,7 +54,7 @@ std::int64_t runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
         output.mix(kRingOutChunk);
         mixed += kRingOutChunk;
     }
-    return mixed;
+    return result;
 }
 
 }  // namespace kv

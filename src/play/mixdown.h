@@ -21,10 +21,18 @@ public:
 
 // The longest ring-out after the chart's end, in seconds.
 constexpr int kMaxRingOutSeconds = 30;
+// The longest mix: a chart whose song would run longer (an absurdly slow
+// tempo) is cut here rather than filling the disk.
+constexpr int kMaxMixdownMinutes = 30;
+
+struct MixdownResult {
+    std::int64_t frames = 0;  // mixed
+    bool cut = false;         // stopped at kMaxMixdownMinutes before the chart's end
+};
 
 // Plays the run that startRun prepared; `progress` hears of every measure
-// the play cursor enters. Returns the frames mixed.
-std::int64_t runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
-                        const std::function<void(int measure)>& progress);
+// the play cursor enters.
+MixdownResult runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
+                         const std::function<void(int measure)>& progress);
 
 }  // namespace kv

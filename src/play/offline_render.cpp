@@ -158,14 +158,19 @@ int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
     startRun(ctx, false);
     const int lastMeasure = chart->lastMeasure;
     const int rate = soundOutputRate();
-    const std::int64_t frames = runMixdown(ctx, rate, output, [lastMeasure](int measure) {
+    const MixdownResult mix = runMixdown(ctx, rate, output, [lastMeasure](int measure) {
         if (measure <= lastMeasure) std::fprintf(stderr, "\rrendering measure %d/%d", measure, lastMeasure);
     });
     const bool written = output.finish();
     closeMidi();
     shutdownSound();
-    std::fprintf(stderr, "\n%s: %.2f s, %s\n", wavFile.string().c_str(), double(frames) / rate,
+    std::fprintf(stderr, "\n%s: %.2f s, %s\n", wavFile.string().c_str(), double(mix.frames) / rate,
                  peakText(output.peak()).c_str());
+    if (mix.cut) {
+        std::fprintf(stderr, "render: the song runs past the %d-minute limit; only its first %d minutes were written\n",
+                     kMaxMixdownMinutes, kMaxMixdownMinutes);
+        return 1;
+    }
     return written ? 0 : 1;
 }
 

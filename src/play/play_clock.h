@@ -6,6 +6,12 @@
 
 namespace kv {
 
+// The most logic steps one frame runs (four standard measures); the rest of
+// the frame's time is dropped. Far beyond any real chart's pace, it keeps a
+// chart at an absurd tempo from freezing the game: it crawls through a few
+// measures a frame instead.
+constexpr int kMaxStepsPerFrame = 4 * kStandardMeasure;
+
 // Adds elapsed wall time and runs `step()` for every logic step now due;
 // stops early once the run has ended. Returns the number of steps run.
 template <class Step>
@@ -15,6 +21,10 @@ int runDueSteps(Play& play, double elapsedMs, Step step) {
     int steps = 0;
     TempoState& tempo = play.tempo;
     while (play.endState == Running && play.clock.stepClockMs > tempo.tickMs) {
+        if (steps == kMaxStepsPerFrame) {
+            play.clock.stepClockMs = 0;
+            break;
+        }
         play.clock.stepClockMs -= tempo.tickMs;
         tempo.substep += 1.0;
         if (tempo.substep < tempo.substepsPerStep) continue;

@@ -30,6 +30,7 @@
 #include "play/run_start.h"
 #include "play/scroll_speed.h"
 #include "play/slot_sound.h"
+#include "play/tallies.h"
 #include "scene/eternal_run.h"
 #include "scene/message_pump.h"
 #include "scene/scene_table.h"
@@ -156,13 +157,24 @@ void runBonusTicks(PlayContext& ctx, const std::array<int, kLaneCount>& laneXs) 
     }
 }
 
-StepInput readStepInput(LaneInput& lanes) {
+StepInput readEndKeys() {
     StepInput input;
-    lanes.read(input.lanes.data(), int(input.lanes.size()));
     input.escape = platform::isKeyDown(DIK_ESCAPE);
     input.retry = platform::isKeyDown(DIK_F11);
     input.back = platform::isKeyDown(DIK_F12);
     return input;
+}
+
+StepInput readStepInput(LaneInput& lanes) {
+    StepInput input = readEndKeys();
+    lanes.read(input.lanes.data(), int(input.lanes.size()));
+    return input;
+}
+
+// The FREE speed the player set with F1/F2 becomes the setting, so the
+// next run and the settings file start from it.
+void keepFreeSpeed(const PlayContext& ctx) {
+    if (ctx.config.speed == kSpeedFree) settings().FREESPEED = ctx.play.speed.freeSpeed;
 }
 
 int sceneResult(int endState) {
@@ -217,7 +229,7 @@ int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* missio
         const platform::Micros now = platform::clock().nowMicros();
         const double elapsedMs = double(now - lastMicros) / 1000.0;
         lastMicros = now;
-        runDueSteps(play, elapsedMs, [&] {
+        const int steps = runDueSteps(play, elapsedMs, [&] {
             if (!pumpMessages()) {
                 quit = true;
                 play.endState = Escaped;  // stops the remaining steps
@@ -225,11 +237,23 @@ int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* missio
             }
             runLogicStep(ctx, readStepInput(lanes));
         });
-        if (quit) return kQuitResult;
+        // A tempo slow enough to bring no step for a long while must not
+        // hold the player on this screen.
+        if (steps == 0) {
+            quit = !pumpMessages();
+            if (!quit) applyEndKeys(play, readEndKeys());
+        }
+        if (quit) {
+            keepFreeSpeed(ctx);
+            return kQuitResult;
+        }
         animateFrame(play, screen);
         if (bonus && !listen) runBonusTicks(ctx, bonusLanes);
         if (waitFrame()) painter.paint();
     }
+    keepFreeSpeed(ctx);
+    // A judgement after the last drawn frame must not hand on a gauge out of range.
+    clampGauge(play);
     return sceneResult(play.endState);
 }
 

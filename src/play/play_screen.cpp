@@ -6,6 +6,7 @@
 #include "play/play_screen_bga.h"
 #include "play/play_screen_lanes.h"
 #include "play/play_screen_panels.h"
+#include "play/tallies.h"
 #include "play/play_screen_scan2.h"
 #include "play/play_screen_view.h"
 #include "play/play_screen_wave.h"
@@ -67,6 +68,7 @@ void paintPlayFrame(PlayContext& ctx, const LaneLayout& layout, PlayScreenState&
     if (ctx.config.style == Scan2) drawScanJudgementFrame(view);
     drawJudgement(panels);
     keysAndEffects(view, screen);
+    clampGauge(play);
     drawGauge(panels, screen);
     drawScores(panels, screen);
     present();

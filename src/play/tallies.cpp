@@ -41,7 +41,9 @@ float startingGauge(const Play& play, const PlayConfig& config, bool continueSta
     }
 }
 
-void changeGauge(Play& play, float delta) { play.gauge = std::clamp(play.gauge + delta, 0.0f, kGaugeMax); }
+void changeGauge(Play& play, float delta) { play.gauge += delta; }
+
+void clampGauge(Play& play) { play.gauge = std::clamp(play.gauge, 0.0f, kGaugeMax); }
 
 void bounceGaugeBar(Play& play, JudgementCode code) {
     static constexpr int kBounce[] = {6, 4, 2, -3, -6};

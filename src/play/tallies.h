@@ -37,9 +37,13 @@ void chargeMiss(PlayContext& ctx);
 // already paid for it.
 void chargePassedNote(PlayContext& ctx);
 
-// Adds to the gauge, kept within 0-100 at every change so a run's outcome
-// never depends on how often the screen is drawn.
+// Adds to the gauge. Between drawn frames it may pass 0-100: a gain and a
+// loss in one frame add up before the frame brings it back into range.
 void changeGauge(Play& play, float delta);
+
+// Brings the gauge back into 0-100: once per drawn frame, and when the run
+// hands its tallies on.
+void clampGauge(Play& play);
 
 // The gauge bar's bounce after a judgement (6, 4, 2, -3, -6 for COOL-MISS).
 void bounceGaugeBar(Play& play, JudgementCode code);

@@ -40,7 +40,10 @@ INSTANTIATE_TEST_SUITE_P(Loader, JudgeWindows,
                                            WindowCase{1, 0, false, {0, 1, 2, 4}},
                                            WindowCase{130, 1, true, {4, 4, 4, 4}},
                                            // Very fast: capped instead of overflowing 8 bits.
-                                           WindowCase{2000, 3, false, {66, 121, 127, 127}}));
+                                           WindowCase{2000, 3, false, {66, 121, 127, 127}},
+                                           // Beyond what an int holds once scaled.
+                                           WindowCase{1e11, 3, false, {127, 127, 127, 127}},
+                                           WindowCase{1e300, 0, true, {127, 127, 127, 127}}));
 
 struct GaugeCase {
     const char* name;

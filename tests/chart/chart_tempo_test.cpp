@@ -36,7 +36,16 @@ INSTANTIATE_TEST_SUITE_P(
         TempoCase{"ScaledWithTheirMeasure", "#00202:0.5\n#00203:0080\n", {{2, 72, 128.0f}}},
         TempoCase{"PositionOrderNotFileOrder", "#00203:78\n#00103:00C8\n#00103:50\n",
                   {{1, 0, 80.0f}, {1, 144, 200.0f}, {2, 0, 120.0f}}},
-        TempoCase{"SamePlaceKeepsFileOrder", "#00103:64\n#BPM01 90\n#00108:01\n", {{1, 0, 100.0f}, {1, 0, 90.0f}}}),
+        TempoCase{"SamePlaceKeepsFileOrder", "#00103:64\n#BPM01 90\n#00108:01\n", {{1, 0, 100.0f}, {1, 0, 90.0f}}},
+        // A 1/16 measure: the change written 1/32 of the way in lands on the
+        // grid position of the one at its start and overrides it.
+        TempoCase{"GridCollisionLatestWrittenWins",
+                  "#00102:0.0625\n#BPM01 0.546875\n#BPM02 9990400\n#00108:0102" + std::string(60, '0') + "\n",
+                  {{1, 0, 9990400.0f}}},
+        TempoCase{"GridCollisionIsDecidedByPlaceNotFileOrder", "#00102:0.004\n#00103:00FF\n#00103:64\n",
+                  {{1, 0, 255.0f}}},
+        TempoCase{"GridCollisionLeavesOtherPositionsAlone", "#00102:0.004\n#00103:00FF\n#00103:64\n#00203:50\n",
+                  {{1, 0, 255.0f}, {2, 0, 80.0f}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct HeaderTempoCase {

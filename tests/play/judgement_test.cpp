@@ -117,16 +117,23 @@ INSTANTIATE_TEST_SUITE_P(
                       // HIGHSC.: the gauge is the score / 2000 (one COOL of 4 notes: 50000).
                       GaugeCase{HighScore, Cool, 25.0f}, GaugeCase{HighScore, Good, 6.25f}));
 
-TEST(Gauge, StaysWithinItsRangeAtEveryChange) {
+TEST(Gauge, PassesItsRangeBetweenFramesSoGainsAndLossesAddUp) {
     JudgeFixture f;
     f.chart->gaugeGain = 30.0f;
     f.begin(95.0f);
     f.place(0, 0);
     f.pressLane(1);
+    EXPECT_EQ(f.play->gauge, 125.0f);
+    f.place(1, 40);
+    f.pressLane(1);  // a miss: 3.5 off the unclamped gauge
+    EXPECT_EQ(f.play->gauge, 121.5f);
+    clampGauge(*f.play);
     EXPECT_EQ(f.play->gauge, 100.0f);
     f.play->gauge = 2.0f;
-    f.place(1, 40);
+    f.place(2, 40);
     f.pressLane(1);
+    EXPECT_EQ(f.play->gauge, -1.5f);
+    clampGauge(*f.play);
     EXPECT_EQ(f.play->gauge, 0.0f);
 }
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "platform/sound_file.h"
+#include "play/mixdown.h"
 #include "play/offline_render.h"
+#include "play_fixture.h"
 
 namespace kv::test {
 namespace {
@@ -72,6 +74,35 @@ TEST(OfflineRender, MissingChartFails) {
     const auto wav = std::filesystem::temp_directory_path() / "kv_render_missing.wav";
     EXPECT_NE(renderChartToWav("/nonexistent/song.bms", wav.string()), 0);
     EXPECT_FALSE(std::filesystem::exists(wav));
+}
+
+// Counts what it is asked to mix.
+class CountingOutput : public MixdownOutput {
+public:
+    void mix(int frames) override { mixed += frames; }
+    bool ringing() const override { return false; }
+    std::int64_t mixed = 0;
+};
+
+TEST(Mixdown, SongLongerThanTheLimitIsCutThere) {
+    const std::int64_t limit = std::int64_t(kMaxMixdownMinutes) * 60 * kRate;
+    const struct {
+        double tempo;
+        bool cut;
+    } cases[] = {{120, false}, {0.0001, true}, {1e-300, true}};
+    for (const auto& c : cases) {
+        PlayFixture f;
+        f.chart->baseTempo = c.tempo;
+        f.addNote(1, 1, 0, 1);
+        f.start();
+        PlayContext ctx = f.context();
+        CountingOutput output;
+        const MixdownResult result = runMixdown(ctx, kRate, output, [](int) {});
+        EXPECT_EQ(result.cut, c.cut) << c.tempo;
+        EXPECT_EQ(result.frames, output.mixed) << c.tempo;
+        EXPECT_LE(result.frames, limit) << c.tempo;
+        if (c.cut) EXPECT_EQ(result.frames, limit) << c.tempo;
+    }
 }
 
 }  // namespace

@@ -35,6 +35,17 @@ TEST(PlayClock, ShortFrameRunsNoStepButAdvancesTheSubstep) {
     EXPECT_DOUBLE_EQ(f.play->tempo.substep, 0.0);
 }
 
+TEST(PlayClock, AbsurdTempoRunsAtMostTheCapAFrameAndDropsTheRest) {
+    PlayFixture f;
+    f.chart->baseTempo = 1e7;  // a 60 Hz frame would hold 200000 steps
+    f.addNote(1, 50, 0, 1);    // far enough for the run to outlast both frames
+    f.start();
+    for (int frame = 0; frame < 2; ++frame) {
+        EXPECT_EQ(runDueSteps(*f.play, 1000.0 / 60, [&] { f.step(); }), kMaxStepsPerFrame) << frame;
+        EXPECT_EQ(f.play->clock.stepClockMs, 0.0) << "no backlog carries into the next frame";
+    }
+}
+
 TEST(PlayClock, StopsOnceTheRunHasEnded) {
     PlayFixture f;
     f.start();

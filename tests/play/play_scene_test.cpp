@@ -15,9 +15,9 @@ namespace kv {
 namespace {
 
 // Two short measures of notes, played by autoplay.
-void loadSmallAutoplayChart() {
+void loadSmallAutoplayChart(double tempo = 150.0) {
     auto chart = std::make_unique<Chart>();
-    chart->baseTempo = chart->playTempo = 150.0;
+    chart->baseTempo = chart->playTempo = tempo;
     chart->rank = 2;
     chart->gaugeGain = 1.0f;
     chart->gaugeLoss = 3.5f;
@@ -68,6 +68,38 @@ INSTANTIATE_TEST_SUITE_P(
                     EndCase{"EscapeWithF11", "wait 12000\ndown ESCAPE\ndown F11\nwait 1000\n", 1, true},
                     EndCase{"Quit", "wait 12000\n", 1, false}),
     [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
+
+TEST(AbsurdTempo, AutoplayCrossesTheChartInAFewFramesAndStillEnds) {
+    test::HeadlessSession session;
+    loadSmallAutoplayChart(1e9);  // millions of steps in every frame
+    session.runScript("wait 1000\npress ESCAPE\nwait 1000\n");
+
+    EXPECT_EQ(playChart(ChartEntry{}, -1), 0);
+    EXPECT_GT(thePlay.playCursor.measure, theChart.lastMeasure + 2);
+    EXPECT_FALSE(session.scriptFinished());
+}
+
+// So slow that no logic step comes at all: the keys and the quit message
+// still end the run.
+class SlowChartEnd : public testing::TestWithParam<EndCase> {};
+
+TEST_P(SlowChartEnd, EndsWithoutAnyLogicStep) {
+    const EndCase& end = GetParam();
+    test::HeadlessSession session;
+    loadSmallAutoplayChart(1e-7);
+    session.runScript(end.script);
+
+    EXPECT_EQ(playChart(ChartEntry{}, -1), end.result);
+    EXPECT_EQ(!session.scriptFinished(), end.endedByKey);
+    EXPECT_LT(thePlay.playCursor.measure, 0) << "the count-in never moved";
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SlowChartEnd,
+                         testing::Values(EndCase{"Escape", "wait 500\npress ESCAPE\nwait 1000\n", 0, true},
+                                         EndCase{"F11", "wait 500\npress F11\nwait 1000\n", 1, true},
+                                         EndCase{"F12", "wait 500\npress F12\nwait 1000\n", 2, true},
+                                         EndCase{"Quit", "wait 500\n", 1, false}),
+                         [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kv

@@ -221,6 +221,17 @@ protected:
     test::RecordingSound sound{step};
 };
 
+TEST_F(StylePaint, ADrawnFrameBringsTheGaugeBackIntoRange) {
+    const struct {
+        float before, after;
+    } cases[] = {{130.0f, 100.0f}, {-7.0f, 0.0f}, {42.5f, 42.5f}};
+    for (const auto& c : cases) {
+        play->gauge = c.before;
+        paint(Bemusic, 0, FiveKeys);
+        EXPECT_EQ(play->gauge, c.after) << c.before;
+    }
+}
+
 TEST_F(StylePaint, ScanNoteStandsOnItsRowWhereTheSweepWillMeetIt) {
     play->scanPosition = 100.0f;
     addNote(3, 300, 0);  // offset 291 at normal speed

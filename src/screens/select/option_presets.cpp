@@ -66,7 +66,7 @@ OptionPresets decodePresetFile(std::span<const std::uint8_t> bytes) {
     for (int slot = 0; slot < kPresetSlots; ++slot) {
         forEachPresetOption([&](int index, const OptionLine& line) {
             const std::size_t at = 1 + std::size_t(slot) * kPresetOptions + index;
-            const int code = at < bytes.size() ? std::int8_t(bytes[at]) : -1;
+            const int code = at < bytes.size() ? std::int8_t(bytes[at]) : 0;
             presets[slot][index] = code >= 0 && code < line.codeCount ? std::int8_t(code) : fallback[index];
         });
     }

@@ -28,10 +28,14 @@ void loadPreset(const OptionPresets& presets, Settings& settings, int slot);
 // "CUSTOM OPTION n SAVED" / "CUSTOM OPTION n LOADED" for slot n - 1.
 std::string presetMessage(int slot, bool saved);
 
-// File bytes to presets: what the bytes lack, and any code outside its
-// option's range, takes the default preset's value.
+// File bytes to presets: bytes a short file lacks read as 0; a code
+// outside its option's range (a damaged byte) takes the default preset's
+// value, so a preset never loads an option the game cannot show.
 OptionPresets decodePresetFile(std::span<const std::uint8_t> bytes);
 std::array<std::uint8_t, kPresetFileSize> encodePresetFile(const OptionPresets& presets);
+
+// The presets file in the program folder.
+constexpr const char* kPresetFileName = "KV2OPT.DAT";
 
 // Default presets when the file is missing or unreadable.
 void loadPresetFile(OptionPresets& presets, const std::filesystem::path& path);

@@ -122,7 +122,7 @@ TEST_F(SelectScene, TheLoadersKeyWaitKeepsTheStageScreenBehindItsLines) {
     session.runScript("wait 300\npress RETURN\nwait 300\npress RETURN\nwait 3000\nshot " + shot.string() +
                       "\npress SPACE\nwait 100\n");
     ASSERT_EQ(runSelectScreen(0, "SELECT MUSIC", 0), 1);
-    ASSERT_EQ(loadGameChart(chosenChartEntry()), 1);
+    ASSERT_EQ(loadGameChart(chosenChartEntry(), 0), 1);
     EXPECT_GT(countColour(shot, Rect{96, 184, 544, 256}, skin.FONTCOLOR), 100) << "the title band stays";
     EXPECT_NE(area(shot, Rect{0, 0, 320, 16}), std::vector<Pixel>(320 * 16, 0)) << "the error line is drawn";
     EXPECT_NE(area(shot, Rect{0, 440, 640, 480}), std::vector<Pixel>(640 * 40, 0)) << "the LOAD picture stays";
