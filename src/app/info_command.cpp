@@ -28,7 +28,7 @@ public:
 
     int loadSample(int number, const std::string& fileName) override {
         const int result = kv::loadSample(chartSampleSlot(number), fileName);
-        if (result != 0) missing.samples.push_back(fileName);
+        if (result != 0) missing.addSample(fileName);
         return result;
     }
     void setSampleRate(int number, double factor) override {
@@ -36,12 +36,12 @@ public:
     }
     int loadPicture(int, const std::string& fileName) override {
         if (!findPictureFile(fileName).empty()) return 1;
-        missing.pictures.push_back(fileName);
+        missing.addPicture(fileName);
         return 0;
     }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string& fileName) override {
-        if (!fileName.empty() && findPictureFile(fileName).empty()) missing.pictures.push_back(fileName);
+        if (!fileName.empty() && findPictureFile(fileName).empty()) missing.addPicture(fileName);
     }
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
 };

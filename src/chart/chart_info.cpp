@@ -1,5 +1,7 @@
 #include "chart/chart_info.h"
 
+#include "base/text.h"
+
 #include "chart/chart_text.h"
 #include "chart/chart_timing.h"
 #include "chart/json_text.h"
@@ -21,6 +23,12 @@ void writeList(std::ostream& out, const Items& items, Write write) {
 }
 
 }  // namespace
+
+void MissingMedia::addOnce(std::vector<std::string>& list, const std::string& fileName) {
+    for (const std::string& listed : list)
+        if (sameLetters(listed, fileName)) return;
+    list.push_back(fileName);
+}
 
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
                     PlaybackRate rate) {

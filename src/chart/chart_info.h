@@ -10,9 +10,16 @@
 
 namespace kv {
 
+// Each file once, however many slots name it (in whatever letter case).
 struct MissingMedia {
     std::vector<std::string> samples;
     std::vector<std::string> pictures;
+
+    void addSample(const std::string& fileName) { addOnce(samples, fileName); }
+    void addPicture(const std::string& fileName) { addOnce(pictures, fileName); }
+
+private:
+    static void addOnce(std::vector<std::string>& list, const std::string& fileName);
 };
 
 // `rate` is the TEMPO and BPMEDIT play runs at, for the play length.
