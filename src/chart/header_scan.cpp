@@ -149,4 +149,17 @@ int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::st
     return 1;
 }
 
+bool looksLikeChart(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return false;
+    TextFile text;
+    if (!text.open(file)) return false;
+    bool more = true;
+    while (more) {
+        more = readChartLine(text);
+        if (text.lineBuffer[0] == '#') return true;
+    }
+    return false;
+}
+
 }  // namespace kv

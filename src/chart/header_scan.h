@@ -2,6 +2,7 @@
 // Lists a chart without loading it: one pass over the file fills its song
 // table entry with the header values, the key type, tempo-change and
 // keysound facts, the checksum, the replay check and the stored ranking.
+#include <filesystem>
 #include <string>
 
 #include "chart/chart_entry.h"
@@ -19,5 +20,9 @@ struct RankingPlace {
 // entry held before.
 int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
                     const RankingPlace& rankingPlace);
+
+// True for a file that can be read and has at least one line starting
+// with "#"; a folder, or any other file, is no chart to play on its own.
+bool looksLikeChart(const std::filesystem::path& file);
 
 }  // namespace kv

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/frames.h"
@@ -14,6 +16,17 @@ namespace kv::platform {
 namespace {
 bool headless = false;
 bool sdlStarted = false;
+std::string problem;
+
+// SDL falls back to these when it finds no display; windows there are never seen.
+bool drawsNowhere(const char* driver) {
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+bool driverAskedFor() {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return asked && *asked;
+}
 }  // namespace
 
 bool startPlatform(bool headlessRun) {
@@ -31,7 +44,15 @@ bool startPlatform(bool headlessRun) {
         return true;
     }
     useRealClock();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        problem = std::string("the display could not be opened: ") + SDL_GetError();
+        return false;
+    }
+    if (drawsNowhere(SDL_GetCurrentVideoDriver()) && !driverAskedFor()) {
+        SDL_Quit();
+        problem = "no display found (DISPLAY and WAYLAND_DISPLAY are not set); start it on a desktop, or use --headless";
+        return false;
+    }
     sdlStarted = true;
     return true;
 }
@@ -44,5 +65,7 @@ void stopPlatform() {
 }
 
 bool isHeadless() { return headless; }
+
+const std::string& startProblem() { return problem; }
 
 }  // namespace kv::platform

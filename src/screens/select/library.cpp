@@ -114,7 +114,7 @@ int loadSingleChart(SongLibrary& library, const std::string& argument, const std
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
     const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
 
-    const int result = scanChartHeader(library.charts[0], directory, file, rankingPlace);
+    const int result = looksLikeChart(path) ? scanChartHeader(library.charts[0], directory, file, rankingPlace) : 0;
     if (result == 0) {
         library.singleSong = false;
         library.folders.clear();

@@ -65,8 +65,9 @@ int loadFolder(SongLibrary& library, int folder, const RankingPlace& rankingPlac
 int buildVisibleList(SongLibrary& library, const ListOptions& options, const std::function<int()>& random);
 
 // The single-chart start: `argument` is the chart path as given on the
-// command line. Returns the header scan's result; on failure the library is
-// left empty and out of single-chart mode.
+// command line. Returns the header scan's result, 0 also for a folder or a
+// file without any "#" line; on failure the library is left empty and out
+// of single-chart mode.
 int loadSingleChart(SongLibrary& library, const std::string& argument, const std::string& programFolder,
                     const RankingPlace& rankingPlace);
 

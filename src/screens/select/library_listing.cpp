@@ -1,11 +1,13 @@
 #include "screens/select/library_listing.h"
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "base/random.h"
 #include "chart/chart_text.h"
 #include "chart/json_text.h"
+#include "platform/files.h"
 #include "scene/shell.h"
 #include "screens/modes/puzzle_missions.h"
 #include "screens/results/ranking_file.h"
@@ -57,7 +59,13 @@ int scanCommand(const std::string& folder, std::ostream& out) {
     const ListOptions options{s.FILTER, s.FILTER2, s.SORT};
     const RankingPlace place{s.RANKING, home};
     const std::vector<std::string> noExtraRoots;
-    if (!folder.empty()) return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
+    if (!folder.empty()) {
+        if (!platform::folderExists(folder)) {
+            std::fprintf(stderr, "scan: no folder %s\n", folder.c_str());
+            return 1;
+        }
+        return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
+    }
     return printSongLibrary(out, home, s.PATH, options, place, nextRandom);
 }
 
