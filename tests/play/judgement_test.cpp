@@ -3,6 +3,7 @@
 #include "play/judgement.h"
 #include "play/tallies.h"
 #include "play_fixture.h"
+#include "support/case_name.h"
 
 namespace kv::test {
 namespace {
@@ -59,12 +60,18 @@ TEST_P(JudgementWindow, DistanceSelectsJudgement) {
     EXPECT_EQ(note.kind, c.kindAfter);
 }
 
+// Case names for test lists and reports.
+std::string windowCaseName(const ::testing::TestParamInfo<WindowCase>& info) {
+    return caseName({{"Distance", info.param.d}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Boundaries, JudgementWindow,
                          ::testing::Values(WindowCase{0, Cool, 9}, WindowCase{4, Cool, 9}, WindowCase{-4, Cool, 10},
                                            WindowCase{5, Great, 9}, WindowCase{8, Great, 9},
                                            WindowCase{9, Good, 5}, WindowCase{15, Good, 5},
                                            WindowCase{16, Break, 5}, WindowCase{-31, Break, 6},
-                                           WindowCase{32, Miss, 1}, WindowCase{200, Miss, 1}));
+                                           WindowCase{32, Miss, 1}, WindowCase{200, Miss, 1}),
+                         windowCaseName);
 
 TEST(Judgement, AimsAtTheLaneNoteNearestTheLine) {
     JudgeFixture f;
@@ -108,6 +115,13 @@ TEST_P(GaugeChange, ByJudgementAndGaugeType) {
     EXPECT_NEAR(f.play->gauge, c.after, 1e-4);
 }
 
+// Case names for test lists and reports.
+std::string gaugeCaseName(const ::testing::TestParamInfo<GaugeCase>& info) {
+    const char* const gauges[] = {"Groove", "Survival", "HighScore"};
+    const char* const judgements[] = {"", "Cool", "Great", "Good", "Break", "Miss"};
+    return std::string(gauges[info.param.gauge]) + judgements[info.param.code];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Gauges, GaugeChange,
     ::testing::Values(GaugeCase{Groove, Cool, 51.0f}, GaugeCase{Groove, Great, 50.6f}, GaugeCase{Groove, Good, 50.2f},
@@ -115,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GaugeCase{Survival, Cool, 51.0f}, GaugeCase{Survival, Great, 50.6f},
                       GaugeCase{Survival, Break, 46.5f}, GaugeCase{Survival, Miss, 43.0f},
                       // HIGHSC.: the gauge is the score / 2000 (one COOL of 4 notes: 50000).
-                      GaugeCase{HighScore, Cool, 25.0f}, GaugeCase{HighScore, Good, 6.25f}));
+                      GaugeCase{HighScore, Cool, 25.0f}, GaugeCase{HighScore, Good, 6.25f}),
+    gaugeCaseName);
 
 TEST(Gauge, PassesItsRangeBetweenFramesSoGainsAndLossesAddUp) {
     JudgeFixture f;
