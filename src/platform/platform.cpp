@@ -23,9 +23,19 @@ bool drawsNowhere(const char* driver) {
     return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
 }
 
-bool driverAskedFor() {
-    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
-    return asked && *asked;
+bool setInEnvironment(const char* name) {
+    const char* value = SDL_getenv(name);
+    return value && *value;
+}
+
+// "no display found (DISPLAY and WAYLAND_DISPLAY are not set); ..."
+std::string noDisplayProblem() {
+    std::string where;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (setInEnvironment(name)) where += std::string(where.empty() ? "" : ", ") + name + "=" + SDL_getenv(name);
+    if (where.empty()) where = "DISPLAY and WAYLAND_DISPLAY are not set";
+    else where = "none answers at " + where;
+    return "no display found (" + where + "); start it on a desktop, or use --headless";
 }
 }  // namespace
 
@@ -48,9 +58,9 @@ bool startPlatform(bool headlessRun) {
         problem = std::string("the display could not be opened: ") + SDL_GetError();
         return false;
     }
-    if (drawsNowhere(SDL_GetCurrentVideoDriver()) && !driverAskedFor()) {
+    if (drawsNowhere(SDL_GetCurrentVideoDriver()) && !setInEnvironment("SDL_VIDEODRIVER")) {
         SDL_Quit();
-        problem = "no display found (DISPLAY and WAYLAND_DISPLAY are not set); start it on a desktop, or use --headless";
+        problem = noDisplayProblem();
         return false;
     }
     sdlStarted = true;
