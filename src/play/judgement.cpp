@@ -11,17 +11,19 @@ namespace {
 
 bool judgeable(const PoolObject& object) { return object.kind >= 1 && object.kind <= 3; }
 
-int distanceFromLine(const PoolObject& object) { return std::abs(object.y - kLineY); }
+// Objects move one unit a step, so `stepsAgo` steps back each stood that
+// much higher.
+int distanceFromLine(const PoolObject& object, int stepsAgo) { return std::abs(object.y - stepsAgo - kLineY); }
 
-// The judgeable note of the lane nearest the line, or -1.
-int aimedNote(const Play& play, int lane) {
+// The judgeable note of the lane nearest the line `stepsAgo` steps ago, or -1.
+int aimedNote(const Play& play, int lane, int stepsAgo) {
     int best = -1;
     int bestDistance = kLineY;
     for (int slot = 0; slot < kObjectPoolSize; ++slot) {
         const PoolObject& object = play.pool[std::size_t(slot)];
-        if (object.lane != lane || !judgeable(object) || distanceFromLine(object) >= bestDistance) continue;
+        if (object.lane != lane || !judgeable(object) || distanceFromLine(object, stepsAgo) >= bestDistance) continue;
         best = slot;
-        bestDistance = distanceFromLine(object);
+        bestDistance = distanceFromLine(object, stepsAgo);
     }
     return best;
 }
@@ -64,16 +66,16 @@ void hitNote(PlayContext& ctx, PoolObject& note, JudgementCode code) {
 
 // Judges a new press; returns the code a replay records (MISS also for a
 // press that judged nothing).
-JudgementCode judgePress(PlayContext& ctx, int lane) {
+JudgementCode judgePress(PlayContext& ctx, int lane, int stepsAgo) {
     Play& play = ctx.play;
-    const int slot = aimedNote(play, lane);
+    const int slot = aimedNote(play, lane, stepsAgo);
     if (slot < 0) {
         if (!ctx.config.igMiss && laneHasObject(play, lane)) chargeMiss(ctx);
         return Miss;
     }
     PoolObject& note = play.pool[std::size_t(slot)];
     const int c = chordFactor(nearestOtherNote(play, slot));
-    const JudgementCode code = judgeDistance(distanceFromLine(note), ctx.chart, ctx.config);
+    const JudgementCode code = judgeDistance(distanceFromLine(note, stepsAgo), ctx.chart, ctx.config);
     if (code == Cool) play.bonusScore += 2 * c;
     if (code == Great) play.bonusScore += c;
     if (code != Miss || !ctx.config.igMiss) applyJudgement(ctx, code);
@@ -112,7 +114,7 @@ void advanceJudgeDisplay(JudgeDisplay& judge) {
     ++judge.image;
 }
 
-void judgeKeys(PlayContext& ctx, const LaneControls& controls) {
+void judgeKeys(PlayContext& ctx, const LaneControls& controls, const LaneLateness& lateSteps) {
     Play& play = ctx.play;
     advanceJudgeDisplay(play.judge);
     if (play.autoplayActive || play.replayActive) {
@@ -129,7 +131,7 @@ void judgeKeys(PlayContext& ctx, const LaneControls& controls) {
         const bool newPress = (state.control == 1 || state.control == 2) && state.control != state.previousControl;
         if (!newPress) continue;
 
-        const JudgementCode code = play.cleared >= 0 ? judgePress(ctx, lane) : Miss;
+        const JudgementCode code = play.cleared >= 0 ? judgePress(ctx, lane, lateSteps[std::size_t(lane)]) : Miss;
         soundPress(ctx, lane, ctx.config.missPitch && badJudgementShowing(play.judge));
         recordPress(ctx, lane, code);
     }

@@ -8,7 +8,7 @@ namespace kv {
 void runLogicStep(PlayContext& ctx, const StepInput& input) {
     Play& play = ctx.play;
     timelineStep(ctx, false);
-    if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes);
+    if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes, input.lateSteps);
     if (ctx.mission && play.cleared == 0 && missionLostEarly(*ctx.mission, play, ctx.chart)) play.cleared = -1;
     applyEndKeys(play, input);
     spawnObjects(ctx);

@@ -27,14 +27,37 @@ public:
         o = PoolObject{kind, kLineY - d, lane, 7, 0};
         return o;
     }
-    void pressLane(int lane, int state = 1) {
+    void pressLane(int lane, int state = 1, int lateSteps = 0) {
         LaneControls controls{};
         controls[std::size_t(lane)] = std::int8_t(state);
+        LaneLateness late{};
+        late[std::size_t(lane)] = std::int16_t(lateSteps);
         PlayContext ctx = context();
-        judgeKeys(ctx, controls);
+        judgeKeys(ctx, controls, late);
         judgeKeys(ctx, LaneControls{});
     }
 };
+
+// A press that reached the game after its own step had run is judged
+// where the notes stood in that step: each was one unit a step higher.
+TEST(LatePress, IsJudgedWhereTheNotesStoodInItsOwnStep) {
+    struct Case {
+        int d;          // distance before the line now (negative: past it)
+        int lateSteps;  // how many steps ago the press happened
+        JudgementCode code;
+    };
+    const Case cases[] = {
+        {-6, 0, Great}, {-6, 6, Cool}, {2, 0, Cool}, {2, 4, Great}, {-12, 4, Great}, {-12, 12, Cool},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("d " + std::to_string(c.d) + ", " + std::to_string(c.lateSteps) + " steps late");
+        JudgeFixture f;
+        f.begin();
+        f.place(0, c.d);
+        f.pressLane(1, 1, c.lateSteps);
+        EXPECT_EQ(f.play->judge.code, judgementImage(c.code));
+    }
+}
 
 struct WindowCase {
     int d;

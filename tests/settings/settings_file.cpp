@@ -83,6 +83,33 @@ TEST_F(SettingsFile, ChangedFileRoundTripsByteForByte) {
     EXPECT_EQ(read(), original);
 }
 
+TEST_F(SettingsFile, JudgeOffsetLineIsReadIntoRangeAndWrittenBackAsItWas) {
+    struct Case {
+        const char* line;
+        int offset;
+    };
+    const Case cases[] = {
+        {"JUDGEOFFSET 30", 30}, {"judgeoffset -12", -12}, {"JUDGEOFFSET  0", 0},
+        {"JUDGEOFFSET 500", 99}, {"JUDGEOFFSET -150", -99},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string original = joinLines("\r\n") + c.line + "\r\n";
+        const Settings settings = load(original);
+        EXPECT_EQ(settings.JUDGEOFFSET, c.offset);
+        ASSERT_EQ(saveSettings(settings, file_), 1);
+        EXPECT_EQ(read(), original);
+    }
+}
+
+TEST_F(SettingsFile, WithoutAJudgeOffsetLineTheOffsetIsZeroAndNoLineIsWritten) {
+    const Settings settings = load(joinLines("\r\n"));
+    EXPECT_EQ(settings.JUDGEOFFSET, 0);
+    EXPECT_TRUE(settings.extensionLines.empty());
+    ASSERT_EQ(saveSettings(settings, file_), 1);
+    EXPECT_EQ(read(), joinLines("\r\n"));
+}
+
 TEST_F(SettingsFile, LineEndingsAndMissingFinalLineFeedReadAlike) {
     const std::string endings[] = {"\r\n", "\n"};
     for (const std::string& ending : endings) {
