@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     settings.WINDOW = 1;   // a window, not the whole screen
     settings.WAVQUAL = 1;  // 44.1 kHz output
     settings.KEY = 8;      // AUTO: 7- and 14-key charts play with all their keys
+    settings.LONGNOTES = 1;  // today's charts: long notes and stops
+    settings.STOPS = 1;
     if (kv::saveSettings(settings, file)) return 0;
     std::fprintf(stderr, "kv_config_writer: cannot write %s\n", file.c_str());
     return 1;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "play/logic_step.h"
+#include "play/stops.h"
 
 namespace kv {
 namespace {
@@ -34,7 +35,7 @@ std::int64_t runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output,
         const bool ended = cursorAbsoluteStep(play) >= chartEnd;
         if (play.playCursor.measure != lastMeasure) progress(lastMeasure = play.playCursor.measure);
         if (ended) break;
-        elapsedMs += play.tempo.msPerStep;
+        elapsedMs += nextStepMs(play);
         const auto due = std::int64_t(std::llround(elapsedMs * outputRate / 1000.0));
         output.mix(int(due - mixed));
         mixed = due;

@@ -21,7 +21,8 @@ constexpr int kFarCorner = 413;
 
 void drawWaveNotes(const LaneView& view) {
     const int keyY = view.layout.keyRowY;
-    forEachVisibleNote(view, kWaveBands, [&](const PoolObject& object, int offset) {
+    // A long note's end flies in like its head, one quarter set of its own.
+    for (const bool ends : {false, true}) forEachVisibleNote(view, kWaveBands, [&](const PoolObject& object, int offset) {
         const int x = view.laneX(object.lane);
         const int travelled = view.substep + offset;
         const int nearX = x + travelled - kNearCorner, farX = x - travelled + kFarCorner;

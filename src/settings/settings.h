@@ -5,6 +5,7 @@
 // the title, the setup screens and name entry, written back at exit.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,13 @@ struct Settings {
     std::string LFONT = "impact";
     std::string SFONT = "times new roman";
     std::vector<std::string> PATH;  // extra song folders
+
+    // Extensions beyond the classic game, each on a line of its own. A
+    // missing line is off and stays missing when the file is written back.
+    std::optional<std::int8_t> LONGNOTES;  // 1: long notes, and ".bml" charts in the library
+    std::optional<std::int8_t> STOPS;      // 1: #STOP pauses the chart
+    bool longNotesOn() const { return LONGNOTES.value_or(0) == 1; }
+    bool stopsOn() const { return STOPS.value_or(0) == 1; }
 
     // Run-only toggles: never written, off at every start.
     std::int8_t PERFECT2 = 0;

@@ -71,6 +71,14 @@ constexpr NumericKey kOptionKeys[] = {
 // The skin list is only known later; the skin reader checks the upper end.
 constexpr NumericKey kSkinKey = {"SKIN", &Settings::SKIN, 0, 127};
 
+// Extension switches, written after everything else and only when set.
+using SwitchField = std::optional<std::int8_t> Settings::*;
+struct SwitchKey {
+    const char* name;
+    SwitchField field;
+};
+constexpr SwitchKey kSwitchKeys[] = {{"LONGNOTES", &Settings::LONGNOTES}, {"STOPS", &Settings::STOPS}};
+
 int readField(const Settings& settings, const NumericKey& key) {
     return std::visit([&](auto field) { return int(settings.*field); }, key.field);
 }
@@ -88,6 +96,12 @@ void storeField(Settings& settings, const NumericKey& key, std::int32_t value) {
 const NumericKey* findNumericKey(const char* name) {
     if (std::strcmp(name, kSkinKey.name) == 0) return &kSkinKey;
     for (const NumericKey& key : kOptionKeys)
+        if (std::strcmp(name, key.name) == 0) return &key;
+    return nullptr;
+}
+
+const SwitchKey* findSwitchKey(const char* name) {
+    for (const SwitchKey& key : kSwitchKeys)
         if (std::strcmp(name, key.name) == 0) return &key;
     return nullptr;
 }
@@ -116,6 +130,8 @@ void applyLine(Settings& settings, const char* line) {
     upcaseAscii(key);
     if (const NumericKey* numeric = findNumericKey(key)) {
         storeField(settings, *numeric, parseSignedInt(value));
+    } else if (const SwitchKey* switchKey = findSwitchKey(key)) {
+        settings.*(switchKey->field) = std::int8_t(std::clamp(parseSignedInt(value), 0, 1));
     } else if (std::strcmp(key, "NAME") == 0) {
         settings.NAME = restOfLine(value, kNameLength);
         upcaseAscii(settings.NAME.data());
@@ -157,6 +173,8 @@ std::string formatSettings(const Settings& settings) {
     addLine(out, "LFONT " + settings.LFONT);
     addLine(out, "SFONT " + settings.SFONT);
     for (const std::string& path : settings.PATH) addLine(out, "PATH " + path);
+    for (const SwitchKey& key : kSwitchKeys)
+        if (const auto value = settings.*(key.field)) addLine(out, std::string(key.name) + " " + std::to_string(*value));
     return out;
 }
 
