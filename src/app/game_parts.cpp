@@ -110,10 +110,12 @@ Subsystems gameSubsystems() {
     };
     parts.scanLibrary = [] {
         SongLibrary& library = songLibrary();
+        library.longNoteCharts = settings().longNotesOn();
         buildFolderList(library, shell().programFolder, settings().PATH);
         return library.folders.size();
     };
     parts.scanSingleChart = [](const std::string& folder, const std::string& file) {
+        songLibrary().longNoteCharts = settings().longNotesOn();
         return loadSingleChart(songLibrary(), folder + "/" + file, shell().programFolder, rankingPlace()) == 1;
     };
     parts.enterOnlyFolder = [] {

@@ -22,6 +22,13 @@ void writeList(std::ostream& out, const Items& items, Write write) {
     out << ']';
 }
 
+int longNoteCount(const Chart& chart) {
+    int count = 0;
+    for (const Lane& lane : chart.playLanes)
+        for (const ChartObject& object : lane) count += object.isLong() && object.kind == NoteKind::Normal;
+    return count;
+}
+
 }  // namespace
 
 void MissingMedia::addOnce(std::vector<std::string>& list, const std::string& fileName) {
@@ -31,7 +38,7 @@ void MissingMedia::addOnce(std::vector<std::string>& list, const std::string& fi
 }
 
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
-                    PlaybackRate rate) {
+                    PlaybackRate rate, InfoSwitches switches) {
     out << "{\"file\":" << jsonString(chartPath(entry).string())
         << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
@@ -52,6 +59,8 @@ void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& ent
     writeList(out, missing.samples, [&](const std::string& name) { out << jsonChartText(name); });
     out << ",\"missingPictures\":";
     writeList(out, missing.pictures, [&](const std::string& name) { out << jsonChartText(name); });
+    if (switches.longNotes) out << ",\"longNotes\":" << longNoteCount(chart);
+    if (switches.stops) out << ",\"stops\":" << chart.stops.size();
     out << ",\"playSeconds\":" << playLengthSeconds(chart, rate) << "}\n";
 }
 

@@ -22,8 +22,14 @@ private:
     static void addOnce(std::vector<std::string>& list, const std::string& fileName);
 };
 
+// The extension switches the chart was read with; each adds its count.
+struct InfoSwitches {
+    bool longNotes = false;
+    bool stops = false;
+};
+
 // `rate` is the TEMPO and BPMEDIT play runs at, for the play length.
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
-                    PlaybackRate rate);
+                    PlaybackRate rate, InfoSwitches switches = {});
 
 }  // namespace kv

@@ -19,6 +19,7 @@ struct ObjectFacts {
     std::array<bool, kChartSampleSlots> definedSample{};
     std::array<bool, 30> channelPresent{};
     bool changesTempo = false;
+    bool longNoteChannels = false;  // channels 51-69 play keys 11-29 as long notes
 
     bool namesDefinedSample(const char* objects) const {
         const int n = pairCount(objects);
@@ -43,9 +44,12 @@ void resetEntry(ChartEntry& entry, const std::string& dirPath, const std::string
     entry.fileName = fileName;
 }
 
+bool isKeyChannel(int channel) { return (channel >= 11 && channel <= 19) || (channel >= 21 && channel <= 29); }
+
 void scanDataLine(ChartEntry& entry, ObjectFacts& facts, const DataLine& data) {
     const int channel = data.channel;
-    if ((channel >= 11 && channel <= 19) || (channel >= 21 && channel <= 29)) {
+    if (facts.longNoteChannels && isKeyChannel(channel - 40)) facts.channelPresent[std::size_t(channel - 40)] = true;
+    if (isKeyChannel(channel)) {
         facts.channelPresent[std::size_t(channel)] = true;
         if (!entry.noteKeysounds && facts.namesDefinedSample(data.objects)) entry.noteKeysounds = 1;
     } else if (channel == 1) {
@@ -120,13 +124,14 @@ bool replayMatches(const std::filesystem::path& chartFile, std::uint8_t checksum
 }  // namespace
 
 int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
-                    const RankingPlace& rankingPlace) {
+                    const RankingPlace& rankingPlace, bool longNoteChannels) {
     resetEntry(entry, dirPath, fileName);
     const std::filesystem::path chartFile = chartPath(entry);
     TextFile file;
     if (!file.open(chartFile)) return 0;
 
     ObjectFacts facts;
+    facts.longNoteChannels = longNoteChannels;
     ChartChecksum checksum;
     bool more = true;
     // Unlike loading, the final line counts even without a line feed.

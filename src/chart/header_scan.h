@@ -17,9 +17,10 @@ struct RankingPlace {
 
 // Returns 1 when the file was read, 0 when it could not be opened. Every
 // field is reset first, so a chart that cannot be read never shows what the
-// entry held before.
+// entry held before. With longNoteChannels (LONGNOTES on) the long-note
+// channels count towards the key type.
 int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
-                    const RankingPlace& rankingPlace);
+                    const RankingPlace& rankingPlace, bool longNoteChannels = false);
 
 // True for a file that can be read and has at least one line starting
 // with "#"; a folder, or any other file, is no chart to play on its own.

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "play/long_notes.h"
 #include "play/press_sample.h"
 #include "play/replay_playback.h"
 #include "play/tallies.h"
@@ -56,9 +57,12 @@ JudgementCode judgeDistance(int d, const Chart& chart, const PlayConfig& config)
 }
 
 void hitNote(PlayContext& ctx, PoolObject& note, JudgementCode code) {
-    if (code == Cool || code == Great) {
+    if (code == Cool || code == Great) ctx.play.lanes[std::size_t(note.lane)].hitFlash = HitFlash{true, code == Great, 1};
+    if (note.length > 0 && code != Miss) {
+        note.kind += kHitKept;  // a long note stays to be held
+        startHold(note, code);
+    } else if (code == Cool || code == Great) {
         note.kind += kHitVanish;
-        ctx.play.lanes[std::size_t(note.lane)].hitFlash = HitFlash{true, code == Great, 1};
     } else if (code == Good || code == Break) {
         note.kind += kHitKept;
     }
@@ -80,10 +84,7 @@ JudgementCode judgePress(PlayContext& ctx, int lane, int stepsAgo) {
     if (code == Great) play.bonusScore += c;
     if (code != Miss || !ctx.config.igMiss) applyJudgement(ctx, code);
     hitNote(ctx, note, code);
-
-    play.score = computeScore(play, ctx.chart.noteCount);
-    if (ctx.config.gauge == HighScore) play.gauge = float(play.score) * 0.0005f;
-    if (play.combo > play.maxCombo) play.maxCombo = play.combo;
+    updateScore(ctx);
     return code;
 }
 
@@ -128,6 +129,7 @@ void judgeKeys(PlayContext& ctx, const LaneControls& controls, const LaneLatenes
         state.previousControl = state.control;
         state.control = controls[std::size_t(lane)];
         if (state.control != 0) state.keyFlash = 10;
+        followHold(ctx, lane, state.control != 0);
         const bool newPress = (state.control == 1 || state.control == 2) && state.control != state.previousControl;
         if (!newPress) continue;
 

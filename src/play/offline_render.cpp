@@ -104,8 +104,11 @@ std::string peakText(int peak) {
     return text;
 }
 
+// The chart is read as the player's settings read it; the rest is fixed.
 Settings renderSettings() {
     Settings settings;
+    settings.LONGNOTES = kv::settings().LONGNOTES;
+    settings.STOPS = kv::settings().STOPS;
     settings.AUTOPLAY = 1;
     settings.KEY = kKeyModeOfChart;
     settings.BGA = 0;
@@ -119,7 +122,8 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     ChartEntry entry;
     std::error_code error;
     const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
-    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}})) return false;
+    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}}, settings.longNotesOn()))
+        return false;
     const std::filesystem::path home = std::filesystem::current_path(error);
     std::filesystem::current_path(dir, error);
     if (error) return false;

@@ -73,6 +73,8 @@ constexpr NumericKey kSkinKey = {"SKIN", &Settings::SKIN, 0, 127};
 // Lines beyond the classic file, kept as written.
 constexpr NumericKey kExtensionKeys[] = {
     {"JUDGEOFFSET", &Settings::JUDGEOFFSET, -99, 99},
+    {"LONGNOTES", &Settings::LONGNOTES, 0, 1},
+    {"STOPS", &Settings::STOPS, 0, 1},
 };
 
 int readField(const Settings& settings, const NumericKey& key) {

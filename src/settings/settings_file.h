@@ -17,7 +17,7 @@ inline constexpr const char* kSettingsFileName = "KV2.CFG";
 // opened; the record is complete either way.
 int loadSettings(Settings& settings, const std::filesystem::path& file = kSettingsFileName);
 
-// Extension lines (JUDGEOFFSET) are read into their fields and kept in
+// Extension lines (JUDGEOFFSET, LONGNOTES, STOPS) are read into their fields and kept in
 // `extensionLines`, which the writer puts back exactly as they were, after
 // the classic lines; a file without them is written without them.
 //

@@ -110,6 +110,23 @@ TEST_F(SettingsFile, WithoutAJudgeOffsetLineTheOffsetIsZeroAndNoLineIsWritten) {
     EXPECT_EQ(read(), joinLines("\r\n"));
 }
 
+// The extension switches come last; a file that has them keeps them as
+// they were, and a file without them gains nothing (both read as off).
+TEST_F(SettingsFile, ExtensionSwitchesSurviveOnlyWhenWritten) {
+    const std::string classic = joinLines("\r\n") + "PATH /songs\r\n";
+    for (const char* extension : {"", "LONGNOTES 1\r\nSTOPS 1\r\n", "LONGNOTES 0\r\n", "STOPS 1\r\n"}) {
+        const std::string original = classic + extension;
+        Settings settings = load(original);
+        ASSERT_EQ(saveSettings(settings, file_), 1);
+        EXPECT_EQ(read(), original) << extension;
+    }
+    Settings off = load(classic);
+    EXPECT_FALSE(off.longNotesOn() || off.stopsOn());
+    Settings on = load("longnotes 1\nSTOPS 7\n");
+    EXPECT_TRUE(on.longNotesOn());
+    EXPECT_TRUE(on.stopsOn());  // out-of-range values are brought to the nearest code
+}
+
 TEST_F(SettingsFile, LineEndingsAndMissingFinalLineFeedReadAlike) {
     const std::string endings[] = {"\r\n", "\n"};
     for (const std::string& ending : endings) {

@@ -43,8 +43,10 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
 }
 
 int printSongLibrary(std::ostream& out, const std::string& root, const std::vector<std::string>& extraRoots,
-                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random) {
+                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random,
+                     bool longNoteCharts) {
     auto library = std::make_unique<SongLibrary>();
+    library->longNoteCharts = longNoteCharts;
     if (!buildFolderList(*library, root, extraRoots)) return 1;
     for (int folder = 0; folder < library->folders.size(); ++folder) {
         loadFolder(*library, folder, rankingPlace, options, random);
@@ -64,9 +66,9 @@ int scanCommand(const std::string& folder, std::ostream& out) {
             std::fprintf(stderr, "scan: no folder %s\n", folder.c_str());
             return 1;
         }
-        return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
+        return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom, s.longNotesOn());
     }
-    return printSongLibrary(out, home, s.PATH, options, place, nextRandom);
+    return printSongLibrary(out, home, s.PATH, options, place, nextRandom, s.longNotesOn());
 }
 
 }  // namespace kv
