@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "base/text.h"
 #include "chart/chart_loader.h"
 #include "chart/chart_media.h"
 #include "chart/header_scan.h"
@@ -45,12 +46,13 @@ kv::Settings settingsWithoutPictures() {
 // The header scan and the load, as a single-song start does them. False
 // when the chart cannot be read.
 bool fullLoad(const fs::path& file, kv::Chart& chart, kv::ChartMedia& media) {
+    std::string bytes;
+    if (!kv::readFileText(file, bytes)) return false;
     kv::ChartEntry entry;
-    const std::string dir = file.parent_path().string();
-    if (!kv::scanChartHeader(entry, dir, file.filename().string(), kv::RankingPlace{0, {}})) return false;
+    kv::scanChartText(entry, file.parent_path().string(), file.filename().string(), kv::RankingPlace{0, {}}, bytes);
     kv::SilentLoadingScreen screen;
     const kv::LoadContext context{0, false, 0, kv::nextRandom};
-    return kv::loadChart(entry, chart, settingsWithoutPictures(), context, media, screen) == 1;
+    return kv::loadChartText(entry, bytes, chart, settingsWithoutPictures(), context, media, screen) == 1;
 }
 
 int timeCharts(const std::vector<std::string>& charts, int repeat) {

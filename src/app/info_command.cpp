@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/random.h"
+#include "base/text.h"
 #include "chart/chart_info.h"
 #include "chart/chart_loader.h"
 #include "chart/header_scan.h"
@@ -54,11 +55,13 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     std::error_code error;
     const std::filesystem::path file = std::filesystem::absolute(platform::resolvePath(chartFile), error);
     ChartEntry entry;
-    if (error || !scanChartHeader(entry, file.parent_path().string(), file.filename().string(),
-                                  RankingPlace{settings.RANKING, home})) {
+    std::string bytes;
+    if (error || !readFileText(file, bytes)) {
         std::fprintf(stderr, "info: cannot read %s\n", chartFile.c_str());
         return 1;
     }
+    scanChartText(entry, file.parent_path().string(), file.filename().string(), RankingPlace{settings.RANKING, home},
+                  bytes);
     initSoundPulled(settings.WAVQUAL);
     // Samples and pictures are named relative to the chart's folder.
     const std::filesystem::path previous = std::filesystem::current_path(error);
@@ -66,7 +69,7 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     auto chart = std::make_unique<Chart>();
     InfoMedia media;
     SilentLoadingScreen screen;
-    const int loaded = loadChart(entry, *chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
+    const int loaded = loadChartText(entry, bytes, *chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(previous, error);
     if (loaded) writeChartInfo(out, *chart, entry, media.missing, {settings.TEMPO, settings.BPMEDIT});
     shutdownSound();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "base/text.h"
 #include "chart/chart_loader.h"
 #include "chart/header_scan.h"
 #include "media/audio/midi_music.h"
@@ -119,13 +120,15 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     ChartEntry entry;
     std::error_code error;
     const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
-    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}})) return false;
+    std::string bytes;
+    if (error || !readFileText(chartFile, bytes)) return false;
+    scanChartText(entry, dir, chartFile.filename().string(), RankingPlace{0, {}}, bytes);
     const std::filesystem::path home = std::filesystem::current_path(error);
     std::filesystem::current_path(dir, error);
     if (error) return false;
     SampleOnlyMedia media;
     ConsoleLoadingScreen screen;
-    const int loaded = loadChart(entry, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
+    const int loaded = loadChartText(entry, bytes, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(home, error);
     return loaded == 1;
 }
