@@ -9,9 +9,10 @@ double playLengthSeconds(const Chart& chart, PlaybackRate rate) {
     double seconds = 0.0;
     double tempo = playbackTempo(chart.baseTempo, rate);
     int next = 0;  // tempo changes are in (measure, position) order
+    const MeasureLengthTable lengths(chart);
     for (int measure = 0; measure <= chart.lastMeasure; ++measure) {
         int position = 0;
-        const int length = chart.measureLengthOf(measure);
+        const int length = lengths.of(measure);
         while (next < chart.tempoChanges.size() && chart.tempoChanges[next].measure <= measure) {
             const TempoChange& change = chart.tempoChanges[next++];
             const int at = std::clamp<int>(change.position, position, length);
