@@ -10,6 +10,7 @@ namespace kv::platform {
 namespace {
 
 constexpr sf_count_t kReadChunkFrames = 4096;
+constexpr sf_count_t kMaxReservedFrames = sf_count_t(1) << 26;  // 25 minutes at 44.1 kHz
 
 std::int16_t floatToPcm16(float value) {
     const float scaled = std::nearbyint(value * 32768.0f);
@@ -50,6 +51,10 @@ DecodeResult decodeSoundFile(const std::string& path, PcmSound& sound) {
     decoded.channels = keep;
     decoded.rate = info.samplerate;
     try {
+        // The declared length saves regrowing the sound as it is read; an
+        // absurd one is not trusted with memory up front.
+        if (info.frames > 0 && info.frames <= kMaxReservedFrames)
+            decoded.samples.reserve(std::size_t(info.frames) * std::size_t(keep));
         std::vector<float> chunk(std::size_t(kReadChunkFrames) * std::size_t(info.channels));
         // MP3 frame counts are estimates, so read until the decoder stops.
         for (;;) {

@@ -17,8 +17,10 @@
 #include "media/audio/midi_music.h"
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
+#include "platform/folder_index.h"
 #include "platform/sound_file.h"
 #include "platform/terminal.h"
+#include "play/chart_samples.h"
 #include "play/mixdown.h"
 #include "play/play_config.h"
 #include "play/run_start.h"
@@ -33,16 +35,16 @@ constexpr int kKeyModeOfChart = 8;  // KEY AUTO: every lane the chart uses is pl
 // Samples only: a mixdown shows no pictures.
 class SampleOnlyMedia : public ChartMedia {
 public:
-    int loadSample(int number, const std::string& fileName) override {
-        return kv::loadSample(chartSampleSlot(number), fileName);
-    }
-    void setSampleRate(int number, double factor) override {
-        kv::setSampleRate(chartSampleSlot(number), float(factor));
+    std::vector<int> loadSamples(const std::vector<SampleRequest>& requests, std::optional<double> rateFactor) override {
+        return loadChartSamples(requests, rateFactor, folder_);
     }
     int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string&) override {}
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+
+private:
+    platform::FolderIndex folder_;
 };
 
 // Load problems go to stderr; nobody waits for a key.
