@@ -43,6 +43,11 @@ const SampleSlots::Slot* SampleSlots::loadedSlot(int slot) const {
 
 bool SampleSlots::isLoaded(int slot) const { return loadedSlot(slot) != nullptr; }
 
+const platform::PcmSound* SampleSlots::loadedSound(int slot) const {
+    const Slot* s = loadedSlot(slot);
+    return s ? s->sound.get() : nullptr;
+}
+
 int SampleSlots::loadSample(int slot, std::string_view name) {
     const int result = isSlot(slot) ? install(slot, decode(findSampleFile(name))) : kSampleNoBuffer;
     return quietLoading_ ? kSampleLoaded : result;

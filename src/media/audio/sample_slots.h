@@ -108,6 +108,8 @@ public:
     void releaseAll();
 
     bool isLoaded(int slot) const;
+    // The slot's sound as converted for the mixer; null when empty.
+    const platform::PcmSound* loadedSound(int slot) const;
     // The rate the slot plays at now, in Hz; 0 when empty.
     std::uint32_t sampleFrequency(int slot) const;
 
