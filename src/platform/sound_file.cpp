@@ -3,7 +3,6 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cmath>
 #include <new>
 
 namespace kv::platform {
@@ -12,9 +11,13 @@ namespace {
 constexpr sf_count_t kReadChunkFrames = 4096;
 constexpr sf_count_t kMaxReservedFrames = sf_count_t(1) << 26;  // 25 minutes at 44.1 kHz
 
+// Rounds half to even as nearbyint does, inline: once 1.5 * 2^23 is added
+// no fraction bits are left. Clamping first is the same as clamping the
+// rounded value, and keeps the sum in that exact range.
 std::int16_t floatToPcm16(float value) {
-    const float scaled = std::nearbyint(value * 32768.0f);
-    return std::int16_t(std::clamp(scaled, -32768.0f, 32767.0f));
+    constexpr float kRounder = 12582912.0f;
+    const float scaled = std::clamp(value * 32768.0f, -32768.0f, 32767.0f);
+    return std::int16_t((scaled + kRounder) - kRounder);
 }
 
 int sndfileFormat(SoundFileFormat format) {
@@ -60,9 +63,12 @@ DecodeResult decodeSoundFile(const std::string& path, PcmSound& sound) {
         for (;;) {
             const sf_count_t got = sf_readf_float(file, chunk.data(), kReadChunkFrames);
             if (got <= 0) break;
+            const std::size_t start = decoded.samples.size();
+            decoded.samples.resize(start + std::size_t(got) * std::size_t(keep));
+            std::int16_t* out = decoded.samples.data() + start;
             for (sf_count_t frame = 0; frame < got; ++frame) {
                 const float* in = &chunk[std::size_t(frame) * std::size_t(info.channels)];
-                for (int channel = 0; channel < keep; ++channel) decoded.samples.push_back(floatToPcm16(in[channel]));
+                for (int channel = 0; channel < keep; ++channel) *out++ = floatToPcm16(in[channel]);
             }
         }
     } catch (const std::bad_alloc&) {
