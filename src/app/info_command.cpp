@@ -5,14 +5,16 @@
 #include <memory>
 
 #include "base/random.h"
+#include "base/text.h"
 #include "chart/chart_info.h"
 #include "chart/chart_loader.h"
 #include "chart/header_scan.h"
 #include "media/audio/midi_music.h"
-#include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
 #include "media/gfx/picture_file.h"
 #include "platform/files.h"
+#include "platform/folder_index.h"
+#include "play/chart_samples.h"
 #include "scene/shell.h"
 #include "settings/settings.h"
 
@@ -26,24 +28,25 @@ class InfoMedia : public ChartMedia {
 public:
     MissingMedia missing;
 
-    int loadSample(int number, const std::string& fileName) override {
-        const int result = kv::loadSample(chartSampleSlot(number), fileName);
-        if (result != 0) missing.addSample(fileName);
-        return result;
-    }
-    void setSampleRate(int number, double factor) override {
-        kv::setSampleRate(chartSampleSlot(number), float(factor));
+    std::vector<int> loadSamples(const std::vector<SampleRequest>& requests, std::optional<double> rateFactor) override {
+        std::vector<int> results = loadChartSamples(requests, rateFactor, folder_);
+        for (std::size_t i = 0; i < requests.size(); ++i)
+            if (results[i] != 0) missing.addSample(requests[i].fileName);
+        return results;
     }
     int loadPicture(int, const std::string& fileName) override {
-        if (!findPictureFile(fileName).empty()) return 1;
+        if (!findPictureFile(fileName, folder_).empty()) return 1;
         missing.addPicture(fileName);
         return 0;
     }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string& fileName) override {
-        if (!fileName.empty() && findPictureFile(fileName).empty()) missing.addPicture(fileName);
+        if (!fileName.empty() && findPictureFile(fileName, folder_).empty()) missing.addPicture(fileName);
     }
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+
+private:
+    platform::FolderIndex folder_;
 };
 
 }  // namespace
@@ -54,11 +57,13 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     std::error_code error;
     const std::filesystem::path file = std::filesystem::absolute(platform::resolvePath(chartFile), error);
     ChartEntry entry;
-    if (error || !scanChartHeader(entry, file.parent_path().string(), file.filename().string(),
-                                  RankingPlace{settings.RANKING, home}, settings.longNotesOn())) {
+    std::string bytes;
+    if (error || !readFileText(file, bytes)) {
         std::fprintf(stderr, "info: cannot read %s\n", chartFile.c_str());
         return 1;
     }
+    scanChartText(entry, file.parent_path().string(), file.filename().string(), RankingPlace{settings.RANKING, home},
+                  bytes, settings.longNotesOn());
     initSoundPulled(settings.WAVQUAL);
     // Samples and pictures are named relative to the chart's folder.
     const std::filesystem::path previous = std::filesystem::current_path(error);
@@ -66,7 +71,7 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     auto chart = std::make_unique<Chart>();
     InfoMedia media;
     SilentLoadingScreen screen;
-    const int loaded = loadChart(entry, *chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
+    const int loaded = loadChartText(entry, bytes, *chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(previous, error);
     if (loaded) writeChartInfo(out, *chart, entry, media.missing, {settings.TEMPO, settings.BPMEDIT},
                                {settings.longNotesOn(), settings.stopsOn()});

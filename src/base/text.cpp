@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace kv {
 
@@ -49,70 +50,81 @@ int advancePast(const char* text, int wordEnd) { return text[wordEnd] == '\0' ? 
 
 }  // namespace
 
-bool TextFile::open(const std::filesystem::path& path) {
-    close();
-    file_ = std::fopen(path.c_str(), "rb");
-    return file_ != nullptr;
+bool readFileText(const std::filesystem::path& path, std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    bytes.clear();
+    // One read of the whole file when its size is known; pipes and the
+    // like are read to their end in pieces.
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) {
+        bytes.resize(std::size_t(size));
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    }
+    char piece[16384];
+    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, file)) > 0;) bytes.append(piece, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
 }
 
-void TextFile::close() {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
-    ended_ = false;
-    chunkPos_ = chunkSize_ = 0;
+bool TextFile::open(const std::filesystem::path& path) {
+    close();
+    if (!readFileText(path, owned_)) return false;
+    openBytes(owned_);
+    return true;
+}
+
+void TextFile::openBytes(std::string_view bytes) {
+    text_ = bytes.substr(0, bytes.find(char(kCtrlZ)));
+    open_ = true;
     lineBuffer[0] = '\0';
 }
 
-int TextFile::peekRaw() {
-    if (chunkPos_ == chunkSize_) {
-        if (!file_) return -1;
-        chunkSize_ = std::fread(chunk_, 1, sizeof chunk_, file_);
-        chunkPos_ = 0;
-        if (chunkSize_ == 0) return -1;
-    }
-    return chunk_[chunkPos_];
-}
-
-int TextFile::nextRaw() {
-    const int c = peekRaw();
-    if (c >= 0) ++chunkPos_;
-    return c;
-}
-
-int TextFile::get() {
-    if (ended_) return -1;
-    int c = nextRaw();
-    if (c < 0 || c == kCtrlZ) {
-        ended_ = true;
-        return -1;
-    }
-    if (c == '\r' && peekRaw() == '\n') c = nextRaw();
-    return c;
+void TextFile::close() {
+    owned_.clear();
+    text_ = {};
+    open_ = false;
+    lineBuffer[0] = '\0';
 }
 
 bool readConfigLine(TextFile& file) {
-    int length = 0;
-    for (;;) {
-        const int c = file.get();
-        if (c < 0 || c == '\n') {
-            file.lineBuffer[length] = '\0';
-            return c == '\n';
-        }
-        if (length < kMaxLine) file.lineBuffer[length++] = c == '\r' ? '\0' : char(c);
-    }
+    std::string_view& text = file.text_;
+    const std::size_t lineFeed = text.find('\n');
+    std::string_view line = text.substr(0, lineFeed);
+    text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
+    // A CR ends the line too; bytes past the buffer are dropped.
+    line = line.substr(0, std::min<std::size_t>(line.find('\r'), kMaxLine));
+    std::copy(line.begin(), line.end(), file.lineBuffer);
+    file.lineBuffer[line.size()] = '\0';
+    return lineFeed != std::string_view::npos;
 }
 
 bool readChartLine(TextFile& file) {
-    int length = 0;
-    int c = 0;
-    while (length < kMaxLine) {
-        c = file.get();
-        if (c < 0) break;
-        file.lineBuffer[length++] = char(c);
-        if (c == '\n') break;
+    std::string_view& text = file.text_;
+    // Text mode turns the CR of a CR LF into nothing, so a line through its
+    // LF holds one byte fewer than it takes on disk when it ends in CR LF.
+    const std::size_t lineFeed = text.find('\n');
+    if (lineFeed != std::string_view::npos) {
+        const bool crlf = lineFeed > 0 && text[lineFeed - 1] == '\r';
+        const std::size_t kept = lineFeed - (crlf ? 1 : 0);  // the line without its LF
+        if (kept + 1 <= std::size_t(kMaxLine)) {
+            std::copy_n(text.data(), kept, file.lineBuffer);
+            file.lineBuffer[kept] = '\0';
+            text.remove_prefix(lineFeed + 1);
+            return true;
+        }
     }
-    file.lineBuffer[length > 0 ? length - 1 : 0] = '\0';
-    return c >= 0;
+    // No LF within reach: a full buffer of bytes, or what is left of the
+    // file, and either way its last byte is dropped. Only a full buffer
+    // leaves the end of the file unread.
+    const std::size_t taken = std::min<std::size_t>(text.size(), kMaxLine);
+    const std::size_t kept = taken > 0 ? taken - 1 : 0;
+    std::copy_n(text.data(), kept, file.lineBuffer);
+    file.lineBuffer[kept] = '\0';
+    text.remove_prefix(taken);
+    return taken == std::size_t(kMaxLine);
 }
 
 int takeFirstWord(const char* text, std::span<char> word) {

@@ -6,9 +6,9 @@
 // Text is bytes in the author's code page (often double-byte); nothing here
 // decodes it. Only the space (0x20) is a blank; tabs are ordinary bytes.
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace kv {
@@ -18,36 +18,38 @@ constexpr int kLineBufferSize = 2048;  // a line holds at most 2047 bytes
 // A file read the way a Windows text-mode reader saw it: CR LF arrives as
 // LF, and a Ctrl-Z byte ends the file. Our files come from Windows, and
 // values, object strings and checksums depend on exactly those bytes.
+//
+// The whole file is read in one go and lines are cut from memory: a
+// library scan reads thousands of charts, and one chart load reads its
+// text twice (header scan, then load) from the same bytes.
 class TextFile {
 public:
     TextFile() = default;
     explicit TextFile(const std::filesystem::path& path) { open(path); }
-    ~TextFile() { close(); }
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
     bool open(const std::filesystem::path& path);
+    // Reads bytes already in memory, as they were on disk; they are not
+    // copied and must outlive the reading.
+    void openBytes(std::string_view bytes);
     void close();
-    bool isOpen() const { return file_ != nullptr; }
-
-    // Next byte as text mode delivers it, or -1 at the end.
-    int get();
+    bool isOpen() const { return open_; }
 
     // The current line, zero-terminated; valid until the next read.
     char lineBuffer[kLineBufferSize] = {};
 
 private:
-    int nextRaw();
-    int peekRaw();
+    friend bool readConfigLine(TextFile& file);
+    friend bool readChartLine(TextFile& file);
 
-    std::FILE* file_ = nullptr;
-    bool ended_ = false;
-    // Our own read-ahead: a library scan reads thousands of charts byte by
-    // byte, and a locked getc per byte would dominate it.
-    unsigned char chunk_[16384];
-    std::size_t chunkPos_ = 0;
-    std::size_t chunkSize_ = 0;
+    std::string owned_;      // the file's bytes when open() read them
+    std::string_view text_;  // what is left to read, up to any Ctrl-Z
+    bool open_ = false;
 };
+
+// The whole file's bytes, as on disk; false when it cannot be read.
+bool readFileText(const std::filesystem::path& path, std::string& bytes);
 
 // Reads through the next LF; the line ends at its first CR or LF. Returns
 // false at the end of the file, with the unterminated last line (possibly

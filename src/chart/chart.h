@@ -80,6 +80,7 @@ constexpr int kTempoCapacity = 2000;
 constexpr int kMeasureLengthCapacity = 2000;
 constexpr int kStopCapacity = 2000;
 constexpr int kBgaDefCount = 1296;
+constexpr int kMeasureCount = 1000;  // measure numbers have three digits
 
 // Lanes: 0 P1 scratch, 1-5 P1 keys 1-5, 6-7 P1 keys 6-7,
 //        8 P2 scratch, 9-13 P2 keys 1-5, 14-15 P2 keys 6-7.
@@ -139,6 +140,18 @@ struct Chart {
 
     // Length of a measure: 288 unless measureLengths lists it.
     int measureLengthOf(int measure) const;
+};
+
+// Every measure's length looked up once, for passes that walk all measures
+// of a chart: as measureLengthOf, without a search of the list per measure.
+class MeasureLengthTable {
+public:
+    explicit MeasureLengthTable(const Chart& chart);
+    int of(int measure) const;
+
+private:
+    const Chart& chart_;
+    std::array<std::int16_t, kMeasureCount> lengths_;
 };
 
 // The one loaded chart of the running game (large: keep it in static storage).

@@ -1,7 +1,6 @@
 #include "chart/chart_arrange.h"
 
 #include <algorithm>
-#include <array>
 
 #include "chart/chart_order.h"
 
@@ -9,29 +8,24 @@ namespace kv {
 
 namespace {
 
-constexpr int kMeasureCount = 1000;  // measure numbers have three digits
-
 template <class List>
-void scaleList(List& list, const std::array<int, kMeasureCount>& lengths) {
+void scaleList(List& list, const MeasureLengthTable& lengths) {
     for (auto& entry : list) {
         if (entry.measure < 0 || entry.measure >= kMeasureCount) continue;
-        entry.position = std::int16_t(lengths[std::size_t(entry.measure)] * entry.position / kStandardMeasure);
+        entry.position = std::int16_t(lengths.of(entry.measure) * entry.position / kStandardMeasure);
     }
 }
 
 // A long note's end lies in a measure of its own.
-void scaleLongNoteEnds(Lane& lane, const std::array<int, kMeasureCount>& lengths) {
+void scaleLongNoteEnds(Lane& lane, const MeasureLengthTable& lengths) {
     for (ChartObject& object : lane) {
         if (!object.isLong() || object.endMeasure >= kMeasureCount) continue;
-        object.endPosition = std::int16_t(lengths[std::size_t(object.endMeasure)] * object.endPosition / kStandardMeasure);
+        object.endPosition = std::int16_t(lengths.of(object.endMeasure) * object.endPosition / kStandardMeasure);
     }
 }
 
 void scaleMeasurePositions(Chart& chart) {
-    std::array<int, kMeasureCount> lengths;
-    lengths.fill(kStandardMeasure);
-    for (const MeasureLength& entry : chart.measureLengths)
-        if (entry.measure >= 0 && entry.measure < kMeasureCount) lengths[std::size_t(entry.measure)] = entry.length;
+    const MeasureLengthTable lengths(chart);
     for (Lane& lane : chart.sourceLanes) {
         scaleList(lane, lengths);
         scaleLongNoteEnds(lane, lengths);
@@ -113,7 +107,8 @@ void arrangeChart(Chart& chart, bool symmetry) {
 
     chart.lastMeasure = std::int16_t(lastMeasureOf(chart));
     chart.totalLength = 0;
-    for (int measure = 0; measure <= chart.lastMeasure; ++measure) chart.totalLength += chart.measureLengthOf(measure);
+    const MeasureLengthTable lengths(chart);
+    for (int measure = 0; measure <= chart.lastMeasure; ++measure) chart.totalLength += lengths.of(measure);
 }
 
 }  // namespace kv

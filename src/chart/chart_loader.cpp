@@ -53,10 +53,9 @@ GaugeRules gaugeRulesFor(const Settings& settings, const LoadContext& context) {
     return rules;
 }
 
-}  // namespace
-
-int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, const LoadContext& context,
-              ChartMedia& media, LoadingScreen& screen) {
+// `bytes` null: the chart file could not be read.
+int load(const ChartEntry& entry, const std::string_view* bytes, Chart& chart, const Settings& settings,
+         const LoadContext& context, ChartMedia& media, LoadingScreen& screen) {
     chart.hasMidi = false;
     chart.midiFile.clear();
     std::error_code error;
@@ -75,13 +74,13 @@ int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, c
     }
 
     resetLists(chart);
+    if (!bytes) return 0;
     TextFile file;
-    if (!file.open(chartPath(entry))) return 0;
+    file.openBytes(*bytes);
     const ChartReadOptions options{settings.BGA,     chart.frame.bgaFrameSize > 0, settings.TEMPO, context.random,
                                    settings.longNotesOn(), settings.stopsOn()};
     ChartReader reader(chart, media, screen, options);
     reader.read(file);
-    file.close();
 
     if ((reader.mediaFailed() || settings.TITLESKIP == 0) && context.playMode == 0) {
         screen.drawLine(reader.nextMessageRow(), "PUSH ANY KEY TO CONTINUE...");
@@ -98,6 +97,21 @@ int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, c
     computeJudgeWindows(chart, settings.COOLONLY != 0);
     transformLanes(chart, settings.OBJECT, settings.AUTOPLAY, context.random);
     return 1;
+}
+
+}  // namespace
+
+int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, const LoadContext& context,
+              ChartMedia& media, LoadingScreen& screen) {
+    std::string bytes;
+    const bool readable = readFileText(chartPath(entry), bytes);
+    const std::string_view text = bytes;
+    return load(entry, readable ? &text : nullptr, chart, settings, context, media, screen);
+}
+
+int loadChartText(const ChartEntry& entry, std::string_view bytes, Chart& chart, const Settings& settings,
+                  const LoadContext& context, ChartMedia& media, LoadingScreen& screen) {
+    return load(entry, &bytes, chart, settings, context, media, screen);
 }
 
 }  // namespace kv

@@ -4,6 +4,7 @@
 // gauge rates, judgement windows and tempo, and runs the lane transform.
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "chart/chart.h"
 #include "chart/chart_entry.h"
@@ -24,5 +25,10 @@ struct LoadContext {
 // opened, or the player quit while the loading screen waited for a key.
 int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, const LoadContext& context,
               ChartMedia& media, LoadingScreen& screen);
+
+// The same over the chart file's bytes, already read for the header scan
+// (see scanChartText).
+int loadChartText(const ChartEntry& entry, std::string_view bytes, Chart& chart, const Settings& settings,
+                  const LoadContext& context, ChartMedia& media, LoadingScreen& screen);
 
 }  // namespace kv

@@ -2,16 +2,27 @@
 // What loading a chart needs from the sound and picture slots and from the
 // loading screen. The game wires the real slots in; tests record the calls.
 // File names are as the chart writes them, relative to the chart's folder.
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kv {
+
+// One "#WAVxx" line: the sample number and the file as the chart names it.
+struct SampleRequest {
+    int number = 0;
+    std::string fileName;
+};
 
 class ChartMedia {
 public:
     virtual ~ChartMedia() = default;
-    // 0 on success, else the sound loader's error code.
-    virtual int loadSample(int slot, const std::string& fileName) = 0;
-    virtual void setSampleRate(int slot, double factor) = 0;
+    // Loads the chart's samples with the result of loading them one after
+    // another in the order given, each followed, when a factor is given, by
+    // scaling its rate by that factor (whether or not its load failed). One
+    // result per request: 0 on success, else the sound loader's error code.
+    virtual std::vector<int> loadSamples(const std::vector<SampleRequest>& requests,
+                                         std::optional<double> rateFactor) = 0;
     // 1 on success, else the picture loader's error type.
     virtual int loadPicture(int slot, const std::string& fileName) = 0;
     // Size of the picture in a slot; 0 x 0 when none is loaded.
@@ -35,8 +46,9 @@ public:
 // chart's text, such as header checks, benchmarks and fuzzing.
 class NullChartMedia : public ChartMedia {
 public:
-    int loadSample(int, const std::string&) override { return 0; }
-    void setSampleRate(int, double) override {}
+    std::vector<int> loadSamples(const std::vector<SampleRequest>& requests, std::optional<double>) override {
+        return std::vector<int>(requests.size(), 0);
+    }
     int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = kChartPictureEdge; }
     void loadStagePicture(const std::string&) override {}

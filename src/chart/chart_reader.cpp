@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "chart/data_line.h"
 #include "chart/playback_rate.h"
@@ -59,6 +60,7 @@ void ChartReader::read(TextFile& file) {
         ++lineNumber_;
     }
     addStops();
+    loadRequestedSamples();
 }
 
 void ChartReader::handleLine(TextFile& file) {
@@ -111,14 +113,25 @@ void ChartReader::skipBlock(TextFile& file) {
 }
 
 void ChartReader::loadSample(const char* index, const char* argument) {
-    const int slot = parseBase36Pair(index);
-    const std::string name = restOf(argument);
-    if (media_.loadSample(slot, name) != 0) {
+    failureLines_.push_back({lineNumber_, int(sampleRequests_.size()), {}});
+    sampleRequests_.push_back({parseBase36Pair(index), restOf(argument)});
+}
+
+void ChartReader::loadRequestedSamples() {
+    const auto rate = options_.tempo != 0 ? std::optional<double>(tempoFactor(options_.tempo)) : std::nullopt;
+    const std::vector<int> results = media_.loadSamples(sampleRequests_, rate);
+    for (const FailureLine& line : failureLines_) {
+        if (line.sampleRequest < 0) {
+            reportFailure(line.message);
+            continue;
+        }
+        const auto request = std::size_t(line.sampleRequest);
+        if (request < results.size() && results[request] == 0) continue;
         char message[kLineBufferSize + 64];
-        std::snprintf(message, sizeof message, "WAVE ERROR !  LINE:%d  NAME:%s", lineNumber_, name.c_str());
+        std::snprintf(message, sizeof message, "WAVE ERROR !  LINE:%d  NAME:%s", line.lineNumber,
+                      sampleRequests_[request].fileName.c_str());
         reportFailure(message);
     }
-    if (options_.tempo != 0) media_.setSampleRate(slot, tempoFactor(options_.tempo));
 }
 
 void ChartReader::loadBitmap(const char* index, const char* argument) {
@@ -129,7 +142,7 @@ void ChartReader::loadBitmap(const char* index, const char* argument) {
     if (result != 1) {
         char message[kLineBufferSize + 64];
         std::snprintf(message, sizeof message, "BMP ERROR ! LINE:%d  NAME:%s TYPE:%d", lineNumber_, name.c_str(), result);
-        reportFailure(message);
+        failureLines_.push_back({lineNumber_, -1, message});
     }
 }
 

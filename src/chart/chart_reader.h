@@ -1,10 +1,13 @@
 #pragma once
 // Reads the lines of one chart file into the chart: header commands,
 // #RANDOM/#IF blocks, samples, bitmaps, picture definitions and every
-// data channel. Samples and pictures load as their lines are read.
+// data channel. Pictures load as their lines are read; samples load all
+// together at the end (so they can be decoded side by side), and the lines
+// of failed loads are drawn then, in the order of the chart.
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "base/text.h"
@@ -43,6 +46,7 @@ private:
     void loadSample(const char* index, const char* argument);
     void loadBitmap(const char* index, const char* argument);
     void defineBga(const char* index, const char* argument);
+    void loadRequestedSamples();
     void reportFailure(const std::string& message);
     // The pair at index i of n pairs in its measure's line.
     void addTempo(int measure, int i, int n, double bpm);
@@ -54,7 +58,17 @@ private:
     ChartMedia& media_;
     LoadingScreen& screen_;
     const ChartReadOptions& options_;
+    // A failed load to report: a bitmap's message, or the request a
+    // sample's message is for.
+    struct FailureLine {
+        int lineNumber = 0;
+        int sampleRequest = -1;
+        std::string message;
+    };
+
     std::array<double, 256> extendedTempo_;
+    std::vector<SampleRequest> sampleRequests_;
+    std::vector<FailureLine> failureLines_;
     int randomValue_ = 1;
     int lineNumber_ = 0;
     int messageRow_ = 0;

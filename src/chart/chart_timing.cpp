@@ -9,9 +9,10 @@ double playLengthSeconds(const Chart& chart, PlaybackRate rate) {
     double seconds = 0.0;
     double tempo = playbackTempo(chart.baseTempo, rate);
     int nextTempo = 0, nextStop = 0;  // both lists are in (measure, position) order
+    const MeasureLengthTable lengths(chart);
     for (int measure = 0; measure <= chart.lastMeasure; ++measure) {
         int position = 0;
-        const int length = chart.measureLengthOf(measure);
+        const int length = lengths.of(measure);
         const auto runTo = [&](int at) {
             at = std::clamp(at, position, length);
             seconds += (at - position) * 60.0 / (tempo * unitsPerBeat);

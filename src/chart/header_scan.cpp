@@ -125,10 +125,20 @@ bool replayMatches(const std::filesystem::path& chartFile, std::uint8_t checksum
 
 int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
                     const RankingPlace& rankingPlace, bool longNoteChannels) {
+    std::string bytes;
+    if (!readFileText(std::filesystem::path(dirPath) / fileName, bytes)) {
+        resetEntry(entry, dirPath, fileName);
+        return 0;
+    }
+    scanChartText(entry, dirPath, fileName, rankingPlace, bytes, longNoteChannels);
+    return 1;
+}
+
+void scanChartText(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
+                   const RankingPlace& rankingPlace, std::string_view bytes, bool longNoteChannels) {
     resetEntry(entry, dirPath, fileName);
-    const std::filesystem::path chartFile = chartPath(entry);
     TextFile file;
-    if (!file.open(chartFile)) return 0;
+    file.openBytes(bytes);
 
     ObjectFacts facts;
     facts.longNoteChannels = longNoteChannels;
@@ -143,15 +153,13 @@ int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::st
         if (const auto data = parseDataLine(line)) scanDataLine(entry, facts, *data);
         else scanHeaderLine(entry, facts, line);
     }
-    file.close();
 
     if (facts.changesTempo) entry.bpm = -entry.bpm;
     entry.keyType = std::int8_t(facts.keyType());
     entry.checksum = checksum.value;
-    entry.hasReplay = replayMatches(chartFile, entry.checksum);
+    entry.hasReplay = replayMatches(chartPath(entry), entry.checksum);
     if (const auto ranking = chartRankingPath(dirPath, fileName, rankingPlace.rankingSetting, rankingPlace.programFolder))
         entry.rankingBlock = readRankingBlock(*ranking);
-    return 1;
 }
 
 bool looksLikeChart(const std::filesystem::path& file) {

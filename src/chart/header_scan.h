@@ -4,6 +4,7 @@
 // keysound facts, the checksum, the replay check and the stored ranking.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "chart/chart_entry.h"
 
@@ -25,5 +26,10 @@ int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::st
 // True for a file that can be read and has at least one line starting
 // with "#"; a folder, or any other file, is no chart to play on its own.
 bool looksLikeChart(const std::filesystem::path& file);
+
+// The same over the chart file's bytes, already read (see readFileText), so
+// that a load that scans first reads the file once.
+void scanChartText(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
+                   const RankingPlace& rankingPlace, std::string_view bytes, bool longNoteChannels = false);
 
 }  // namespace kv

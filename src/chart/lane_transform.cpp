@@ -1,5 +1,6 @@
 #include "chart/lane_transform.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <utility>
@@ -64,8 +65,11 @@ private:
     int count_ = 0;
 };
 
-// Copies the notes in time order, step by step, so that SHUFFLE can change
-// the permutation between measures and PANIC between chords.
+// Copies the notes in time order, so that SHUFFLE can change the
+// permutation between measures and PANIC between chords. Time moves through
+// the steps of each measure (the last measure gets one more step, so notes
+// of a final measure of length 0 have a step to fall on); only the steps at
+// which some lane's next note falls due are visited.
 void copyInTimeOrder(Chart& chart, LanePermutation& permutation, int base) {
     std::array<int, kLaneCount> next{};
     auto copyDueNotes = [&](int measure, int step) {
@@ -82,12 +86,26 @@ void copyInTimeOrder(Chart& chart, LanePermutation& permutation, int base) {
             }
         }
     };
+    // The first step from `from` on, below `length`, at which a note of
+    // `measure` or earlier is due; -1 when there is none.
+    auto nextDueStep = [&](int measure, int from, int length) {
+        int due = -1;
+        for (int lane = 0; lane < kLaneCount; ++lane) {
+            const Lane& source = chart.sourceLanes[std::size_t(lane)];
+            const int i = next[std::size_t(lane)];
+            if (i >= source.count || source[i].measure > measure) continue;
+            const int step = source[i].measure < measure ? from : std::max<int>(source[i].position, from);
+            if (step < length && (due < 0 || step < due)) due = step;
+        }
+        return due;
+    };
+    const MeasureLengthTable lengths(chart);
     for (int measure = 0; measure <= chart.lastMeasure; ++measure) {
-        const int length = chart.measureLengthOf(measure);
-        for (int step = 0; step < length; ++step) copyDueNotes(measure, step);
+        const int length = lengths.of(measure);
+        for (int step = nextDueStep(measure, 0, length); step >= 0; step = nextDueStep(measure, step + 1, length))
+            copyDueNotes(measure, step);
         if (base == ObjectShuffle && length == kStandardMeasure) permutation.reshuffle();
     }
-    // Notes of a final measure of length 0 have had no step to fall on.
     copyDueNotes(chart.lastMeasure, kStandardMeasure);
 }
 

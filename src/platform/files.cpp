@@ -21,16 +21,22 @@ std::string withSlash(std::string path) {
 }
 
 // The entry of `folder` whose name equals `name` ignoring case, or `name`.
-std::string findEntry(const fs::path& folder, const std::string& name) {
+std::string findEntry(const std::string& folder, const std::string& name) {
     std::error_code error;
-    if (name == "." || name == ".." || fs::exists(folder / name, error)) return name;
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
+    if (fs::exists(fs::path(folder) / name, error)) return name;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), error), end; !error && it != end;
          it.increment(error)) {
         const std::string candidate = it->path().filename().string();
         if (sameIgnoringCase(candidate, name)) return candidate;
     }
     return name;
 }
+
+class DiskFileNames : public FileNames {
+public:
+    std::string resolve(std::string_view path) override { return resolvePath(path); }
+    bool isFile(std::string_view path) override { return fileExists(path); }
+};
 
 }  // namespace
 
@@ -59,7 +65,7 @@ bool makeDirectory(std::string_view folder) {
     return !error && fs::is_directory(path, error);
 }
 
-std::string resolvePath(std::string_view path, std::string_view base) {
+std::string resolveComponents(std::string_view path, std::string_view base, const EntryFinder& findEntry) {
     std::string written(path);
     std::replace(written.begin(), written.end(), '\\', '/');
     fs::path result = written.starts_with('/') ? fs::path("/") : fs::path(std::string(base));
@@ -68,10 +74,18 @@ std::string resolvePath(std::string_view path, std::string_view base) {
         std::size_t end = written.find('/', start);
         if (end == std::string::npos) end = written.size();
         const std::string part = written.substr(start, end - start);
-        if (!part.empty()) result /= findEntry(result, part);
+        if (part == "." || part == "..") result /= part;
+        else if (!part.empty()) result /= findEntry(result.string(), part);
         start = end + 1;
     }
     return result.string();
+}
+
+std::string resolvePath(std::string_view path, std::string_view base) { return resolveComponents(path, base, findEntry); }
+
+FileNames& diskFileNames() {
+    static DiskFileNames names;
+    return names;
 }
 
 bool fileExists(std::string_view path) {
@@ -82,6 +96,12 @@ bool fileExists(std::string_view path) {
 bool folderExists(std::string_view path) {
     std::error_code error;
     return fs::is_directory(resolvePath(path), error);
+}
+
+std::string foldedName(std::string_view name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), upper);
+    return folded;
 }
 
 bool wildcardMatch(std::string_view pattern, std::string_view name) {

@@ -2,6 +2,7 @@
 // File-system helpers. Charts and config files written on Windows name
 // files in any letter case and with '\' as separator; these helpers find
 // the file that is really there.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,29 @@ bool makeDirectory(std::string_view folder);
 std::string resolvePath(std::string_view path, std::string_view base = {});
 bool fileExists(std::string_view path);    // resolved, regular file
 bool folderExists(std::string_view path);  // resolved, folder
+
+// Name look-ups as resolvePath and fileExists make them (relative to the
+// current directory), for code that may look up many names at once: the
+// disk's own answers each time, or a FolderIndex that lists each folder once.
+class FileNames {
+public:
+    virtual ~FileNames() = default;
+    virtual std::string resolve(std::string_view path) = 0;
+    virtual bool isFile(std::string_view path) = 0;  // resolved, regular file
+};
+
+// resolvePath and fileExists themselves.
+FileNames& diskFileNames();
+
+// The walk of resolvePath over the components of `path`, with `findEntry`
+// giving the real name of one component (never "." or "..") in a folder
+// ("" for the current directory).
+using EntryFinder = std::function<std::string(const std::string& folder, const std::string& name)>;
+std::string resolveComponents(std::string_view path, std::string_view base, const EntryFinder& findEntry);
+
+// `name` with ASCII letters in upper case: names that are equal ignoring
+// case fold to the same text.
+std::string foldedName(std::string_view name);
 
 // DOS-style pattern match, ASCII case-insensitive: '*' any run, '?' one
 // character. "*.*" matches names without a dot too.

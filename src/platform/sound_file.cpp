@@ -3,17 +3,21 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cmath>
 #include <new>
 
 namespace kv::platform {
 namespace {
 
 constexpr sf_count_t kReadChunkFrames = 4096;
+constexpr sf_count_t kMaxReservedFrames = sf_count_t(1) << 26;  // 25 minutes at 44.1 kHz
 
+// Rounds half to even as nearbyint does, inline: once 1.5 * 2^23 is added
+// no fraction bits are left. Clamping first is the same as clamping the
+// rounded value, and keeps the sum in that exact range.
 std::int16_t floatToPcm16(float value) {
-    const float scaled = std::nearbyint(value * 32768.0f);
-    return std::int16_t(std::clamp(scaled, -32768.0f, 32767.0f));
+    constexpr float kRounder = 12582912.0f;
+    const float scaled = std::clamp(value * 32768.0f, -32768.0f, 32767.0f);
+    return std::int16_t((scaled + kRounder) - kRounder);
 }
 
 int sndfileFormat(SoundFileFormat format) {
@@ -50,14 +54,21 @@ DecodeResult decodeSoundFile(const std::string& path, PcmSound& sound) {
     decoded.channels = keep;
     decoded.rate = info.samplerate;
     try {
+        // The declared length saves regrowing the sound as it is read; an
+        // absurd one is not trusted with memory up front.
+        if (info.frames > 0 && info.frames <= kMaxReservedFrames)
+            decoded.samples.reserve(std::size_t(info.frames) * std::size_t(keep));
         std::vector<float> chunk(std::size_t(kReadChunkFrames) * std::size_t(info.channels));
         // MP3 frame counts are estimates, so read until the decoder stops.
         for (;;) {
             const sf_count_t got = sf_readf_float(file, chunk.data(), kReadChunkFrames);
             if (got <= 0) break;
+            const std::size_t start = decoded.samples.size();
+            decoded.samples.resize(start + std::size_t(got) * std::size_t(keep));
+            std::int16_t* out = decoded.samples.data() + start;
             for (sf_count_t frame = 0; frame < got; ++frame) {
                 const float* in = &chunk[std::size_t(frame) * std::size_t(info.channels)];
-                for (int channel = 0; channel < keep; ++channel) decoded.samples.push_back(floatToPcm16(in[channel]));
+                for (int channel = 0; channel < keep; ++channel) *out++ = floatToPcm16(in[channel]);
             }
         }
     } catch (const std::bad_alloc&) {

@@ -6,13 +6,13 @@
 #include "base/random.h"
 #include "chart/chart_loader.h"
 #include "media/audio/midi_music.h"
-#include "media/audio/sample_slots.h"
-#include "media/audio/sound_engine.h"
 #include "media/gfx/display.h"
 #include "media/gfx/picture_loading.h"
 #include "media/gfx/sheet_text.h"
+#include "platform/folder_index.h"
 #include "platform/frames.h"
 #include "platform/keyboard.h"
+#include "play/chart_samples.h"
 #include "scene/message_pump.h"
 #include "scene/shell.h"
 
@@ -23,16 +23,14 @@ namespace {
 constexpr int kStageSlot = 4;
 
 // Names are relative to the chart's folder, which is current while loading.
+// Samples and pictures share one listing of the folder.
 class SlotMedia : public ChartMedia {
 public:
-    int loadSample(int number, const std::string& fileName) override {
-        return kv::loadSample(chartSampleSlot(number), fileName);
-    }
-    void setSampleRate(int number, double factor) override {
-        kv::setSampleRate(chartSampleSlot(number), float(factor));
+    std::vector<int> loadSamples(const std::vector<SampleRequest>& requests, std::optional<double> rateFactor) override {
+        return loadChartSamples(requests, rateFactor, folder_);
     }
     int loadPicture(int slot, const std::string& fileName) override {
-        return loadChartPicture(slot, fileName, kChartPictureSize, kChartPictureSize);
+        return loadChartPicture(slot, fileName, kChartPictureSize, kChartPictureSize, folder_);
     }
     void pictureSize(int slot, int& width, int& height) const override {
         const Surface* surface = slotSurface(slot);
@@ -44,6 +42,9 @@ public:
         if (createSlot(kStageSlot, kScreenWidth, kScreenHeight, 0)) kv::loadPicture(kStageSlot, fileName);
     }
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+
+private:
+    platform::FolderIndex folder_;
 };
 
 class ScreenLines : public LoadingScreen {

@@ -8,8 +8,6 @@
 
 namespace kv {
 
-constexpr int kMeasureCount = 1000;  // measures 0-999
-
 using MeasureStarts = std::array<std::int32_t, kMeasureCount + 1>;
 
 // starts[m] = the sum of the lengths of measures 0 to m - 1.

@@ -11,13 +11,16 @@
 #include <vector>
 
 #include "base/random.h"
+#include "base/text.h"
 #include "chart/chart_loader.h"
 #include "chart/header_scan.h"
 #include "media/audio/midi_music.h"
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
+#include "platform/folder_index.h"
 #include "platform/sound_file.h"
 #include "platform/terminal.h"
+#include "play/chart_samples.h"
 #include "play/mixdown.h"
 #include "play/play_config.h"
 #include "play/run_start.h"
@@ -32,16 +35,16 @@ constexpr int kKeyModeOfChart = 8;  // KEY AUTO: every lane the chart uses is pl
 // Samples only: a mixdown shows no pictures.
 class SampleOnlyMedia : public ChartMedia {
 public:
-    int loadSample(int number, const std::string& fileName) override {
-        return kv::loadSample(chartSampleSlot(number), fileName);
-    }
-    void setSampleRate(int number, double factor) override {
-        kv::setSampleRate(chartSampleSlot(number), float(factor));
+    std::vector<int> loadSamples(const std::vector<SampleRequest>& requests, std::optional<double> rateFactor) override {
+        return loadChartSamples(requests, rateFactor, folder_);
     }
     int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string&) override {}
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+
+private:
+    platform::FolderIndex folder_;
 };
 
 // Load problems go to stderr; nobody waits for a key.
@@ -122,14 +125,15 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     ChartEntry entry;
     std::error_code error;
     const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
-    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}}, settings.longNotesOn()))
-        return false;
+    std::string bytes;
+    if (error || !readFileText(chartFile, bytes)) return false;
+    scanChartText(entry, dir, chartFile.filename().string(), RankingPlace{0, {}}, bytes, settings.longNotesOn());
     const std::filesystem::path home = std::filesystem::current_path(error);
     std::filesystem::current_path(dir, error);
     if (error) return false;
     SampleOnlyMedia media;
     ConsoleLoadingScreen screen;
-    const int loaded = loadChart(entry, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
+    const int loaded = loadChartText(entry, bytes, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(home, error);
     return loaded == 1;
 }

@@ -83,6 +83,8 @@ TEST_F(LineReading, ChartLinesLoseTheirLastByteWhateverItIs) {
         {"a CR not before LF is an ordinary byte", "#A\rB\n", {{"#A\rB", true}, {"", false}}},
         {"Ctrl-Z ends the file", "#A\n#B\x1A\n#C\n", {{"#A", true}, {"#", false}}},
         {"empty file", "", {{"", false}}},
+        {"CR CR LF keeps the first CR", "#A\r\r\n", {{"#A\r", true}, {"", false}}},
+        {"a CR at the end of the file stays", "#A\n#B\r", {{"#A", true}, {"#B", false}}},
     };
     for (const Case& c : cases) EXPECT_EQ(readAll(c.bytes, readChartLine), c.expected) << c.name;
 }
@@ -103,10 +105,35 @@ TEST_F(LineReading, LongLinesNeverOverrunTheBuffer) {
     EXPECT_EQ(chart[2], (Line{"", false}));
 }
 
+// Where a long line meets the buffer's end: a CR LF that just fits counts
+// as the one LF text mode makes of it, and a file that ends exactly at a
+// full buffer needs one more read to find its end.
+TEST_F(LineReading, ChartLinesAtTheBufferEdge) {
+    const int full = kLineBufferSize - 1;
+    const std::string x(full - 1, 'x');
+    EXPECT_EQ(readAll(x + "\r\n", readChartLine), (std::vector<Line>{{x, true}, {"", false}}));
+    EXPECT_EQ(readAll(x + "y\r\n", readChartLine),
+              (std::vector<Line>{{x, true}, {"", true}, {"", false}}));
+    EXPECT_EQ(readAll(x + "y", readChartLine), (std::vector<Line>{{x, true}, {"", false}}));
+    EXPECT_EQ(readAll(x, readChartLine), (std::vector<Line>{{std::string(full - 2, 'x'), false}}));
+}
+
+TEST(TextFileTest, BytesInMemoryReadLikeTheFile) {
+    const std::string bytes = "#A\r\n#B\n#C\x1A#D\n";
+    TextFile file;
+    file.openBytes(bytes);
+    EXPECT_TRUE(file.isOpen());
+    std::vector<Line> lines;
+    for (bool more = true; more;) {
+        more = readChartLine(file);
+        lines.push_back({file.lineBuffer, more});
+    }
+    EXPECT_EQ(lines, (std::vector<Line>{{"#A", true}, {"#B", true}, {"#", false}}));
+}
+
 TEST(TextFileTest, MissingFileDoesNotOpen) {
     TextFile file("/nonexistent/kv/none.txt");
     EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(file.get(), -1);
     EXPECT_FALSE(readConfigLine(file));
     EXPECT_STREQ(file.lineBuffer, "");
 }

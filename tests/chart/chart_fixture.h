@@ -60,11 +60,15 @@ public:
     std::vector<std::pair<int, double>> rates;
     std::string stage, midi;
 
-    int loadSample(int slot, const std::string& name) override {
-        samples.emplace_back(slot, name);
-        return missing.count(name) ? 1 : 0;
+    std::vector<int> loadSamples(const std::vector<SampleRequest>& requests, std::optional<double> rateFactor) override {
+        std::vector<int> results;
+        for (const SampleRequest& request : requests) {
+            samples.emplace_back(request.number, request.fileName);
+            results.push_back(missing.count(request.fileName) ? 1 : 0);
+            if (rateFactor) rates.emplace_back(request.number, *rateFactor);
+        }
+        return results;
     }
-    void setSampleRate(int slot, double factor) override { rates.emplace_back(slot, factor); }
     int loadPicture(int slot, const std::string& name) override {
         pictures.emplace_back(slot, name);
         if (missing.count(name)) return 3;

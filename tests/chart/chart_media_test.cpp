@@ -26,6 +26,17 @@ TEST_F(ChartLoadTest, MissingSampleIsShownAndWaitsForAKey) {
     EXPECT_EQ(screen.waits, 1);
 }
 
+// Samples load after the whole file is read, but their lines still come in
+// the chart's order among the pictures' lines.
+TEST_F(ChartLoadTest, FailedSamplesAndPicturesAreShownInChartOrder) {
+    media.missing = {"a.wav", "b.bmp", "c.wav"};
+    ASSERT_EQ(load(lines({"#WAV01 a.wav", "#BMP01 b.bmp", "#WAV02 ok.wav", "#WAV03 c.wav"})), 1);
+    EXPECT_EQ(screen.drawn, (Calls{{0, "WAVE ERROR !  LINE:0  NAME:a.wav"},
+                                   {20, "BMP ERROR ! LINE:1  NAME:b.bmp TYPE:3"},
+                                   {40, "WAVE ERROR !  LINE:3  NAME:c.wav"},
+                                   {60, "PUSH ANY KEY TO CONTINUE..."}}));
+}
+
 TEST_F(ChartLoadTest, QuitDuringTheKeyWaitAbandonsTheLoad) {
     settings.TITLESKIP = 0;
     screen.keyPressed = false;

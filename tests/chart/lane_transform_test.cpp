@@ -104,6 +104,27 @@ TEST_F(LaneTransform, PanicGivesEveryChordItsOwnPermutation) {
     EXPECT_EQ(chart->noteCount, 6);
 }
 
+// Notes fall due at the first step of the grid at or after them: one past
+// the end of a short measure joins the chord at the next measure's start,
+// and notes of a final measure of length 0 come due together at its end.
+TEST_F(LaneTransform, PanicChordsAreTheNotesThatFallDueAtOneStep) {
+    chart->keyMode = FiveKeys;
+    chart->measureLengths.push({0, 144});
+    chart->measureLengths.push({2, 0});
+    chart->sourceLanes[1].push({0, 200, 1, NoteKind::Normal});
+    chart->sourceLanes[2].push({1, 0, 2, NoteKind::Normal});
+    chart->sourceLanes[3].push({1, 50, 3, NoteKind::Normal});
+    chart->sourceLanes[4].push({2, 0, 4, NoteKind::Normal});
+    chart->sourceLanes[5].push({2, 0, 5, NoteKind::Normal});
+    chart->lastMeasure = 2;
+    chart->noteCount = 5;
+    transformLanes(*chart, ObjectPanic, 0, counting({}));
+
+    EXPECT_EQ(draws, 3 * 2 * 5);  // chords {1, 2}, {3}, {4, 5}
+    EXPECT_EQ(destinations().size(), 5u);
+    EXPECT_EQ(chart->noteCount, 5);
+}
+
 TEST_F(LaneTransform, ShuffleReshufflesAfterStandardMeasuresOnly) {
     fill(FiveKeys, {1, 2, 3});  // measures 1-3
     transformLanes(*chart, ObjectShuffle, 0, counting({}));

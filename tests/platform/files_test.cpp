@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "platform/folder_index.h"
 #include "support/temp_folder.h"
 
 namespace kv::platform {
@@ -75,6 +76,26 @@ TEST_F(FilesTest, DirectoriesCanBeMadeAndEntered) {
     EXPECT_EQ(currentDirectory().back(), '/');
     EXPECT_FALSE(changeDirectory(folder / "nowhere"));
     ASSERT_TRUE(changeDirectory(before));
+}
+
+// The index answers as the disk does, from one listing of each folder.
+TEST_F(FilesTest, FolderIndexAnswersAsTheDiskDoes) {
+    const std::string names[] = {
+        "Songs/Alpha/Kick.WAV", "songs\\alpha\\kick.wav", "SONGS/ALPHA/CHART.BMS", "Songs/Alpha/missing.wav",
+        "Songs/Missing/x.wav",  "Songs/Beta",               "songs\\beta\\",      "Songs/./Alpha/../Beta/B.BMS",
+        "Songs/notes.txt/x",    "",
+    };
+    FolderIndex index;
+    for (const std::string& name : names) {
+        const std::string path = name.empty() ? base() : base() + "/" + name;
+        EXPECT_EQ(index.resolve(path), resolvePath(path)) << name;
+        EXPECT_EQ(index.isFile(path), fileExists(path)) << name;
+    }
+    // A file that appears after its folder was listed is not seen: the
+    // look-ups never go back to the disk.
+    folder.write("Songs/Alpha/late.wav", "x");
+    EXPECT_TRUE(fileExists(folder / "Songs/Alpha/late.wav"));
+    EXPECT_FALSE(index.isFile(folder / "Songs/Alpha/LATE.wav"));
 }
 
 TEST(ExecutableFolderTest, IsTheFolderOfThisTestProgram) {

@@ -20,14 +20,9 @@ constexpr int kCursorAtClockStart = -3 * kStandardMeasure + 79 + 204;
 constexpr int kStepsAfterDecision = 720;
 
 // Timing needs no sound, picture or loading screen.
-class NoMedia : public ChartMedia {
+class NoMedia : public NullChartMedia {
 public:
-    int loadSample(int, const std::string&) override { return 0; }
-    void setSampleRate(int, double) override {}
-    int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
-    void loadStagePicture(const std::string&) override {}
-    void openMidi(const std::string&) override {}
 };
 
 class NoScreen : public LoadingScreen {

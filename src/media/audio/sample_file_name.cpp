@@ -1,7 +1,5 @@
 #include "media/audio/sample_file_name.h"
 
-#include "platform/files.h"
-
 namespace kv {
 namespace {
 
@@ -17,13 +15,13 @@ std::string_view stemOf(std::string_view name) {
 
 }  // namespace
 
-std::string findSampleFile(std::string_view name) {
+std::string findSampleFile(std::string_view name, platform::FileNames& names) {
     if (name.empty()) return {};
-    if (platform::fileExists(name)) return platform::resolvePath(name);
+    if (names.isFile(name)) return names.resolve(name);
     const std::string stem{stemOf(name)};
     for (std::string_view extension : kFallbackExtensions) {
         const std::string candidate = stem + std::string(extension);
-        if (platform::fileExists(candidate)) return platform::resolvePath(candidate);
+        if (names.isFile(candidate)) return names.resolve(candidate);
     }
     return {};
 }

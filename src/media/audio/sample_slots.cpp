@@ -9,6 +9,7 @@
 #include "media/audio/wave_chunks.h"
 #include "platform/file_bytes.h"
 #include "platform/resampler.h"
+#include "platform/worker_pool.h"
 
 namespace kv {
 namespace {
@@ -42,49 +43,82 @@ const SampleSlots::Slot* SampleSlots::loadedSlot(int slot) const {
 
 bool SampleSlots::isLoaded(int slot) const { return loadedSlot(slot) != nullptr; }
 
+const platform::PcmSound* SampleSlots::loadedSound(int slot) const {
+    const Slot* s = loadedSlot(slot);
+    return s ? s->sound.get() : nullptr;
+}
+
 int SampleSlots::loadSample(int slot, std::string_view name) {
-    const int result = load(slot, name);
+    const int result = isSlot(slot) ? install(slot, decode(findSampleFile(name))) : kSampleNoBuffer;
     return quietLoading_ ? kSampleLoaded : result;
 }
 
-int SampleSlots::load(int slot, std::string_view name) {
-    if (!isSlot(slot)) return kSampleNoBuffer;
-    const std::string path = findSampleFile(name);
-    if (path.empty()) return kSampleNotOpened;
-
-    std::unique_ptr<platform::PcmSound> sound;
-    try {
-        sound = std::make_unique<platform::PcmSound>();
-    } catch (const std::bad_alloc&) {
-        return kSampleNoMemory;
+std::vector<int> SampleSlots::loadSamples(std::span<const SampleLoad> loads, std::optional<float> rateFactor,
+                                          platform::FileNames& names, int threads) {
+    std::vector<std::string> paths(loads.size());
+    for (std::size_t i = 0; i < loads.size(); ++i)
+        if (isSlot(loads[i].slot)) paths[i] = findSampleFile(loads[i].name, names);
+    std::vector<Decoded> decoded(loads.size());
+    platform::runInParallel(loads.size(), threads, [&](std::size_t i) {
+        if (isSlot(loads[i].slot)) decoded[i] = decode(paths[i]);
+    });
+    // In the order given, so that a slot named twice ends up with the later
+    // sound and every rate applies to the sound it followed.
+    std::vector<int> results(loads.size());
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        const int slot = loads[i].slot;
+        const int result = isSlot(slot) ? install(slot, std::move(decoded[i])) : kSampleNoBuffer;
+        results[i] = quietLoading_ ? kSampleLoaded : result;
+        if (rateFactor) setSampleRate(slot, *rateFactor);
     }
-    switch (platform::decodeSoundFile(path, *sound)) {
+    return results;
+}
+
+SampleSlots::Decoded SampleSlots::decode(const std::string& path) const {
+    Decoded decoded;
+    if (path.empty()) {
+        decoded.result = kSampleNotOpened;
+        return decoded;
+    }
+    try {
+        decoded.sound = std::make_unique<platform::PcmSound>();
+    } catch (const std::bad_alloc&) {
+        decoded.result = kSampleNoMemory;
+        return decoded;
+    }
+    switch (platform::decodeSoundFile(path, *decoded.sound)) {
     case platform::DecodeResult::Ok: break;
-    case platform::DecodeResult::OutOfMemory: return kSampleNoMemory;
-    case platform::DecodeResult::Unreadable: {
-        const int why = classifyFile(path);
+    case platform::DecodeResult::OutOfMemory: decoded.result = kSampleNoMemory; return decoded;
+    case platform::DecodeResult::Unreadable:
+        decoded.result = classifyFile(path);
         // Undecodable sound data is found only after the old sound was
         // given up for the new one, so the slot ends up empty.
-        if (why == kSampleNoBuffer) release(slot, 1);
-        return why;
+        decoded.emptiesSlot = decoded.result == kSampleNoBuffer;
+        return decoded;
     }
+    if (decoded.sound->frames() == 0) {
+        decoded.result = kSampleNoBuffer;
+        decoded.emptiesSlot = true;
+        return decoded;
     }
-    if (sound->frames() == 0) {
-        release(slot, 1);
-        return kSampleNoBuffer;
-    }
-
     // Converted once here with a proper filter, so the mixer's own
     // interpolation only follows the pitch changes of play. A sound that
     // cannot be converted still plays, interpolated from its own rate.
-    const int fileRate = sound->rate;
-    if (fileRate >= kMinConvertedRate && fileRate <= int(kMaxSampleFrequency))
-        platform::resampleSound(*sound, mixer_.outputRate());
+    decoded.fileRate = decoded.sound->rate;
+    if (decoded.fileRate >= kMinConvertedRate && decoded.fileRate <= int(kMaxSampleFrequency))
+        platform::resampleSound(*decoded.sound, mixer_.outputRate());
+    return decoded;
+}
 
+int SampleSlots::install(int slot, Decoded decoded) {
+    if (decoded.result != kSampleLoaded) {
+        if (decoded.emptiesSlot) release(slot, 1);
+        return decoded.result;
+    }
     release(slot, 1);
     Slot& target = slots_[slot];
-    target.sound = std::move(sound);
-    target.fileRate = fileRate;
+    target.sound = std::move(decoded.sound);
+    target.fileRate = decoded.fileRate;
     target.rateFactor = 1.0;
     target.lowered = false;
     applyFrequency(slot);

@@ -8,9 +8,14 @@
 // past the table. chartSampleSlot() gives the slot of any chart number.
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "media/audio/mixer.h"
+#include "platform/files.h"
 #include "platform/sound_file.h"
 
 namespace kv {
@@ -61,6 +66,12 @@ enum LoadSampleResult : int {
 inline constexpr std::uint32_t kMinSampleFrequency = 100;
 inline constexpr std::uint32_t kMaxSampleFrequency = 200000;
 
+// One sound to load into a slot, named as a chart or config names it.
+struct SampleLoad {
+    int slot = -1;
+    std::string name;
+};
+
 class SampleSlots {
 public:
     // `mixer` has a voice for each of the kSampleSlotCount slots.
@@ -77,6 +88,13 @@ public:
     // is looked for as "x.ogg", "x.flac", "x.mp3", "x.wav") and converts it
     // to the mixer's output rate. Returns a LoadSampleResult.
     int loadSample(int slot, std::string_view name);
+    // Loads each sound as loadSample would, one after another in the order
+    // given, each followed by setSampleRate(slot, *rateFactor) when a factor
+    // is given. Files are decoded and converted on `threads` threads; the
+    // slots end up exactly as after the same loads on one thread. Names are
+    // looked up with `names` on the calling thread. Results in the order given.
+    std::vector<int> loadSamples(std::span<const SampleLoad> loads, std::optional<float> rateFactor,
+                                 platform::FileNames& names, int threads);
     // Restart from the first frame at the slot's own pitch, at output frame
     // `atFrame` of the mixer (0: at once); 0 when empty.
     int playSample(int slot, std::int64_t atFrame = 0);
@@ -90,6 +108,8 @@ public:
     void releaseAll();
 
     bool isLoaded(int slot) const;
+    // The slot's sound as converted for the mixer; null when empty.
+    const platform::PcmSound* loadedSound(int slot) const;
     // The rate the slot plays at now, in Hz; 0 when empty.
     std::uint32_t sampleFrequency(int slot) const;
 
@@ -102,9 +122,20 @@ private:
         bool lowered = false;
     };
 
+    // A sound decoded and converted, not yet in a slot: the part of a load
+    // that touches no slot, so that any thread may do it.
+    struct Decoded {
+        int result = kSampleLoaded;
+        std::unique_ptr<platform::PcmSound> sound;
+        int fileRate = 0;
+        bool emptiesSlot = false;  // a failure that still gives up the slot's old sound
+    };
+
     Slot* loadedSlot(int slot);
     const Slot* loadedSlot(int slot) const;
-    int load(int slot, std::string_view name);
+    // `path` as findSampleFile gives it, "" when there is no file.
+    Decoded decode(const std::string& path) const;
+    int install(int slot, Decoded decoded);
     int play(int slot, bool lowered, std::int64_t atFrame);
     void applyFrequency(int slot);
     // Detaches slots [first, first + count) from the mixer, then frees them.

@@ -8,6 +8,7 @@
 #include "media/audio/midi_music.h"
 #include "media/audio/output_clock.h"
 #include "platform/audio_device.h"
+#include "platform/worker_pool.h"
 
 namespace kv {
 namespace {
@@ -120,6 +121,11 @@ void setWavLoadMode(int wavLoad) {
 
 int loadSample(int slot, std::string_view name) {
     return g_sound.slots ? g_sound.slots->loadSample(slot, name) : kSampleNoBuffer;
+}
+std::vector<int> loadSamples(std::span<const SampleLoad> loads, std::optional<float> rateFactor,
+                             platform::FileNames& names) {
+    if (!g_sound.slots) return std::vector<int>(loads.size(), kSampleNoBuffer);
+    return g_sound.slots->loadSamples(loads, rateFactor, names, platform::coreCount());
 }
 int playSample(int slot) { return playSampleAt(slot, platform::clock().nowMicros()); }
 int playSampleAt(int slot, platform::Micros at) {

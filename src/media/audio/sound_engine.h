@@ -41,6 +41,9 @@ void attachSoundStream(std::unique_ptr<MixerStream> stream);
 void setWavLoadMode(int wavLoad);
 
 int loadSample(int slot, std::string_view name);
+// SampleSlots::loadSamples on one thread per core.
+std::vector<int> loadSamples(std::span<const SampleLoad> loads, std::optional<float> rateFactor,
+                             platform::FileNames& names);
 // A sound belongs to a moment of the game clock and begins on the output
 // frame of that moment: exactly in a headless run, a constant lead later
 // with a sound card. Mixes pulled without a clock (offline mixdowns)

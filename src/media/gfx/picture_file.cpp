@@ -25,18 +25,18 @@ bool decodeNativeFormat(Bytes bytes, Surface& out) {
 
 }  // namespace
 
-std::string findPictureFile(const std::string& name) {
-    if (platform::fileExists(name)) return platform::resolvePath(name);
-    std::filesystem::path alternative = platform::resolvePath(name);
+std::string findPictureFile(const std::string& name, platform::FileNames& names) {
+    if (names.isFile(name)) return names.resolve(name);
+    std::filesystem::path alternative = names.resolve(name);
     for (const char* extension : kPictureExtensions) {
         alternative.replace_extension(extension);
-        if (platform::fileExists(alternative.string())) return platform::resolvePath(alternative.string());
+        if (names.isFile(alternative.string())) return names.resolve(alternative.string());
     }
     return {};
 }
 
-DecodeResult decodePictureFile(const std::string& name, Surface& out) {
-    const std::string path = findPictureFile(name);
+DecodeResult decodePictureFile(const std::string& name, Surface& out, platform::FileNames& names) {
+    const std::string path = findPictureFile(name, names);
     if (path.empty()) return DecodeResult::Missing;
     switch (decodeWithPlugins(path, out)) {
         case PluginResult::Decoded: return DecodeResult::Decoded;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/surface.h"
+#include "platform/files.h"
 
 namespace kv {
 
@@ -14,10 +15,11 @@ enum class DecodeResult { Missing, Decoded, Unusable };
 // holds "x.png" or "x.jpg", so a missing file is looked for under the other
 // picture extensions. Unusable: a plug-in took the file but its picture
 // could not be read.
-DecodeResult decodePictureFile(const std::string& name, Surface& out);
+DecodeResult decodePictureFile(const std::string& name, Surface& out,
+                               platform::FileNames& names = platform::diskFileNames());
 
 // The file decodePictureFile reads for `name`, or empty when there is none.
-std::string findPictureFile(const std::string& name);
+std::string findPictureFile(const std::string& name, platform::FileNames& names = platform::diskFileNames());
 
 // Reads a ".pic" sheet; false when missing or damaged.
 bool decodePicFile(const std::string& name, Surface& out);

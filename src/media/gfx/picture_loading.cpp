@@ -64,10 +64,10 @@ int loadPicture(int slot, const std::string& fileName) {
     return result;
 }
 
-int loadChartPicture(int slot, const std::string& fileName, int width, int height) {
+int loadChartPicture(int slot, const std::string& fileName, int width, int height, platform::FileNames& names) {
     if (!createSlot(slot, width, height, 0)) return 0;
     Surface picture;
-    const int result = toResult(decodePictureFile(fileName, picture));
+    const int result = toResult(decodePictureFile(fileName, picture, names));
     if (result != 1) {
         releaseSlots(slot, slot);
         return result;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/surface.h"
+#include "platform/files.h"
 
 namespace kv {
 
@@ -19,8 +20,9 @@ int loadPicture(int slot, const std::string& fileName);
 // Creates the slot at least width x height (the loader passes 256 x 256),
 // growing to the picture's size beyond that, black-keyed; a narrower
 // picture on a 256-wide slot is centred across it. Results as loadPicture;
-// on failure the slot is left free.
-int loadChartPicture(int slot, const std::string& fileName, int width, int height);
+// on failure the slot is left free. Names are looked up with `names`.
+int loadChartPicture(int slot, const std::string& fileName, int width, int height,
+                     platform::FileNames& names = platform::diskFileNames());
 
 // Copies a bitmap compiled into the program ("LOGOBITMAP", the 353 x 145
 // title logo) into a slot at (x, y). 1 success, 0 no such bitmap or slot.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "audio_fixtures.h"
+#include "platform/folder_index.h"
 
 namespace kv {
 namespace {
@@ -259,6 +260,93 @@ double strongestComponent(const std::vector<std::int16_t>& samples, int rate, st
         strongest = std::max(strongest, 2 * std::hypot(re, im) / windowSum);
     }
     return strongest;
+}
+
+// A chart's worth of loads, with the orders that matter: a slot named twice
+// (the later sound wins, a later miss keeps the earlier one), sound data
+// that cannot play (gives up the slot's old sound), rates to convert, a
+// name in the wrong case and a number outside the table.
+class SampleBatchTest : public ::testing::Test {
+protected:
+    SampleBatchTest() {
+        for (int i = 0; i < 24; ++i) {
+            const int rate = i % 3 == 0 ? 48000 : i % 3 == 1 ? 44100 : 22050;
+            const auto format = i % 2 == 0 ? SoundFileFormat::OggVorbis : SoundFileFormat::Wav16;
+            const std::string name = "s" + std::to_string(i) + (i % 2 == 0 ? ".ogg" : ".wav");
+            test::writeSound(folder / name, format, test::makeTone(rate, 1 + i % 2, 2000 + 97 * i, 220.0 + 30 * i));
+            loads.push_back({i + 1, (folder / name).string()});
+        }
+        const auto format = test::riffChunk("fmt ", test::pcmFormat(8000, 1));
+        test::writeBytes(folder / "silent.wav", test::riffWave({format, test::riffChunk("data", {})}));
+        loads.push_back({3, (folder / "s9.wav").string()});
+        loads.push_back({4, (folder / "missing.wav").string()});
+        loads.push_back({5, (folder / "silent.wav").string()});
+        loads.push_back({6, (folder / "S7.WAV").string()});
+        loads.push_back({-1, (folder / "s1.wav").string()});
+    }
+
+    // The slots after the loads, from a table that held sounds in slots 4 and 5.
+    struct Outcome {
+        std::vector<int> results;
+        std::vector<const platform::PcmSound*> sounds;
+        std::vector<std::uint32_t> frequencies;
+    };
+
+    Outcome outcome(SampleSlots& slots, std::vector<int> results) const {
+        Outcome out{std::move(results), {}, {}};
+        for (int slot = 0; slot <= 30; ++slot) {
+            out.sounds.push_back(slots.loadedSound(slot));
+            out.frequencies.push_back(slots.sampleFrequency(slot));
+        }
+        return out;
+    }
+
+    void preload(SampleSlots& slots) const {
+        const auto old = folder / "old.wav";
+        test::writeSound(old, SoundFileFormat::Wav16, test::makeLevel(44100, 1, 100, 7));
+        for (int slot : {4, 5}) ASSERT_EQ(slots.loadSample(slot, old.string()), kSampleLoaded);
+    }
+
+    static void expectSameSlots(const Outcome& expected, const Outcome& actual, int threads) {
+        EXPECT_EQ(actual.results, expected.results) << threads << " threads";
+        EXPECT_EQ(actual.frequencies, expected.frequencies) << threads << " threads";
+        for (std::size_t slot = 0; slot < expected.sounds.size(); ++slot) {
+            const platform::PcmSound* want = expected.sounds[slot];
+            const platform::PcmSound* got = actual.sounds[slot];
+            ASSERT_EQ(got == nullptr, want == nullptr) << "slot " << slot << ", " << threads << " threads";
+            if (!want) continue;
+            EXPECT_EQ(got->rate, want->rate) << "slot " << slot;
+            EXPECT_EQ(got->channels, want->channels) << "slot " << slot;
+            EXPECT_EQ(got->samples, want->samples) << "slot " << slot << ", " << threads << " threads";
+        }
+    }
+
+    test::TempFolder folder;
+    std::vector<SampleLoad> loads;
+};
+
+TEST_F(SampleBatchTest, SlotsHoldTheSameSoundsOnOneThreadOrMany) {
+    // The reference: one loadSample and one setSampleRate after the other.
+    Mixer serialMixer{44100, kSampleSlotCount};
+    SampleSlots serial{serialMixer};
+    preload(serial);
+    std::vector<int> serialResults;
+    for (const SampleLoad& load : loads) {
+        serialResults.push_back(serial.loadSample(load.slot, load.name));
+        serial.setSampleRate(load.slot, 1.5f);
+    }
+    const Outcome expected = outcome(serial, serialResults);
+    ASSERT_NE(expected.sounds[4], nullptr) << "a miss keeps the sound loaded before it";
+    EXPECT_EQ(expected.sounds[5], nullptr) << "sound data that cannot be played empties the slot";
+    EXPECT_NE(expected.sounds[6], nullptr) << "names are found in any letter case";
+
+    for (int threads : {1, 2, 7}) {
+        Mixer mixer{44100, kSampleSlotCount};
+        SampleSlots slots{mixer};
+        preload(slots);
+        platform::FolderIndex names;
+        expectSameSlots(expected, outcome(slots, slots.loadSamples(loads, 1.5f, names, threads)), threads);
+    }
 }
 
 TEST(SampleConversion, ToneAboveTheOutputsNyquistLeavesNoAliasAndToneBelowItStays) {
