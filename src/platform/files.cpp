@@ -34,16 +34,9 @@ std::string findEntry(const fs::path& folder, const std::string& name) {
 
 }  // namespace
 
-std::string executableFolder() {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error) return currentDirectory();
-    return withSlash(exe.parent_path().string());
-}
-
 std::string currentDirectory() {
     std::error_code error;
-    return withSlash(fs::current_path(error).string());
+    return withSlash(fs::current_path(error).generic_string());
 }
 
 bool changeDirectory(std::string_view folder) {
@@ -62,8 +55,11 @@ bool makeDirectory(std::string_view folder) {
 std::string resolvePath(std::string_view path, std::string_view base) {
     std::string written(path);
     std::replace(written.begin(), written.end(), '\\', '/');
-    fs::path result = written.starts_with('/') ? fs::path("/") : fs::path(std::string(base));
-    std::size_t start = 0;
+    // An absolute path starts at its root ("/" or "C:/"), any other at `base`.
+    const fs::path asWritten(written);
+    const bool absolute = asWritten.has_root_directory();
+    fs::path result = absolute ? asWritten.root_path() : fs::path(std::string(base));
+    std::size_t start = absolute ? asWritten.root_path().generic_string().size() : 0;
     while (start <= written.size()) {
         std::size_t end = written.find('/', start);
         if (end == std::string::npos) end = written.size();
@@ -71,7 +67,7 @@ std::string resolvePath(std::string_view path, std::string_view base) {
         if (!part.empty()) result /= findEntry(result, part);
         start = end + 1;
     }
-    return result.string();
+    return result.generic_string();
 }
 
 bool fileExists(std::string_view path) {

@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/fine_timer.h"
 #include "platform/frames.h"
 #include "platform/joypads.h"
 #include "platform/keyboard.h"
@@ -31,6 +32,7 @@ bool startPlatform(bool headlessRun) {
         return true;
     }
     useRealClock();
+    requestFineTimer();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     sdlStarted = true;
     return true;
@@ -41,6 +43,7 @@ void stopPlatform() {
     closeWindow();
     if (sdlStarted) SDL_Quit();
     sdlStarted = false;
+    releaseFineTimer();
 }
 
 bool isHeadless() { return headless; }

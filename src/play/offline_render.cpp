@@ -16,6 +16,7 @@
 #include "media/audio/midi_music.h"
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
+#include "platform/midi_synth.h"
 #include "platform/sound_file.h"
 #include "play/mixdown.h"
 #include "play/play_config.h"
@@ -40,7 +41,14 @@ public:
     int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string&) override {}
-    void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+    void openMidi(const std::string& fileName) override {
+        // Where the system plays MIDI itself, a mixdown cannot hold it.
+        if (platform::midiIsMixed())
+            kv::openMidi(fileName);
+        else if (!fileName.empty())
+            midiLeftOut = true;
+    }
+    bool midiLeftOut = false;
 };
 
 // Load problems go to stderr; nobody waits for a key.
@@ -114,7 +122,7 @@ Settings renderSettings() {
 
 // Loads the chart with its folder as the current directory, as chart
 // files name their samples relative to it.
-bool loadForRender(const std::filesystem::path& chartFile, const Settings& settings, Chart& chart) {
+bool loadForRender(const std::filesystem::path& chartFile, const Settings& settings, Chart& chart, bool& midiLeftOut) {
     ChartEntry entry;
     std::error_code error;
     const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
@@ -126,6 +134,7 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     ConsoleLoadingScreen screen;
     const int loaded = loadChart(entry, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(home, error);
+    midiLeftOut = media.midiLeftOut;
     return loaded == 1;
 }
 
@@ -139,11 +148,13 @@ int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
         return 1;
     }
     auto chart = std::make_unique<Chart>();
-    if (!loadForRender(chartPath, settings, *chart)) {
+    bool midiLeftOut = false;
+    if (!loadForRender(chartPath, settings, *chart, midiLeftOut)) {
         std::fprintf(stderr, "render: cannot load %s\n", chartPath.c_str());
         shutdownSound();
         return 1;
     }
+    if (midiLeftOut) std::fprintf(stderr, "render: MIDI music left out (the system synthesizer plays it, not our mixer)\n");
     WavOutput output;
     if (!output.open(wavFile.string())) {
         std::fprintf(stderr, "render: cannot write %s\n", wavFile.string().c_str());
