@@ -50,7 +50,7 @@ int advancePast(const char* text, int wordEnd) { return text[wordEnd] == '\0' ? 
 
 bool TextFile::open(const std::filesystem::path& path) {
     close();
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = std::fopen(path.string().c_str(), "rb");
     return file_ != nullptr;
 }
 

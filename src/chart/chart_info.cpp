@@ -24,7 +24,7 @@ void writeList(std::ostream& out, const Items& items, Write write) {
 
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
                     PlaybackRate rate) {
-    out << "{\"file\":" << jsonString(chartPath(entry).string())
+    out << "{\"file\":" << jsonString(chartPath(entry).generic_string())
         << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
         << ",\"lastMeasure\":" << chart.lastMeasure << ",\"totalLength\":" << chart.totalLength

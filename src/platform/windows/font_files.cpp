@@ -1,6 +1,8 @@
 #include "platform/font_files.h"
 
 #include <windows.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cctype>
@@ -76,17 +78,40 @@ FamilyFiles readInstalledFonts() {
     return families;
 }
 
+// The face of a collection whose family is `family`: the system's list
+// may name each face of one file separately, without its index.
+int faceNamed(const std::string& path, const std::string& family, int listed) {
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0) return listed;
+    int found = listed;
+    FT_Face face = nullptr;
+    const FT_Long faces = FT_New_Face(library, path.c_str(), -1, &face) == 0 ? face->num_faces : 0;
+    if (face) FT_Done_Face(face);
+    for (FT_Long index = 0; index < faces && found == listed; ++index) {
+        if (FT_New_Face(library, path.c_str(), index, &face) != 0) continue;
+        if (face->family_name && lowerAscii(face->family_name) == family) found = int(index);
+        FT_Done_Face(face);
+    }
+    FT_Done_FreeType(library);
+    return found;
+}
+
 }  // namespace
 
 FontFile liberationFont(const char* file) { return {shippedFont(file), 0}; }
 
 FontFile cjkFont(int faceIndex) { return {shippedFont("NotoSansCJK-Regular.ttc"), faceIndex}; }
 
+// Text is laid out many times a frame; each name is looked up once per run.
 std::optional<FontFile> installedFamily(const std::string& family) {
     static const FamilyFiles installed = readInstalledFonts();
-    const auto it = installed.find(family);
-    if (it == installed.end()) return std::nullopt;
-    return it->second;
+    static std::map<std::string, std::optional<FontFile>> known;
+    auto it = known.find(family);
+    if (it != known.end()) return it->second;
+    std::optional<FontFile> found;
+    if (const auto entry = installed.find(family); entry != installed.end())
+        found = FontFile{entry->second.path, faceNamed(entry->second.path, family, entry->second.faceIndex)};
+    return known.emplace(family, found).first->second;
 }
 
 // The names in the settings were chosen for Windows, so here they are
