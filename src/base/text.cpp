@@ -143,6 +143,13 @@ void upcaseAscii(char* text) {
     }
 }
 
+std::string lowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return lower;
+}
+
 std::int32_t parseSignedInt(const char* text) {
     while (isBlank(*text)) ++text;
     const bool negative = *text == '-';

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace kv {
 
@@ -77,6 +79,9 @@ void takeRest(const char* text, std::span<char> rest);
 // Folds a-z to A-Z in place, except a byte right after one of 0x80 or more
 // (the second byte of a double-byte character). Null is left alone.
 void upcaseAscii(char* text);
+
+// A copy with A-Z folded to a-z, every other byte kept (names of fonts).
+std::string lowerAscii(std::string_view text);
 
 // Blanks, an optional '-', then at most 5 digits; no digits give 0.
 std::int32_t parseSignedInt(const char* text);

@@ -1,10 +1,10 @@
 #include "platform/font_faces.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <optional>
 
+#include "base/text.h"
 #include "platform/font_files.h"
 
 namespace kv::platform {
@@ -31,12 +31,6 @@ constexpr Alias kAliases[] = {
 // Japanese and Korean system faces: the CJK face leads the chain.
 constexpr const char* kJapaneseFaces[] = {"ms gothic", "ms pgothic", "ms mincho", "ms pmincho", "meiryo"};
 constexpr const char* kKoreanFaces[] = {"gulim", "gulimche", "dotum", "dotumche", "batang", "gungsuh", "malgun gothic"};
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    return lower;
-}
 
 template <std::size_t N>
 bool listed(const char* const (&names)[N], const std::string& name) {

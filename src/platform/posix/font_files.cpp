@@ -2,10 +2,10 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <algorithm>
-#include <cctype>
 #include <map>
 #include <string_view>
+
+#include "base/text.h"
 
 namespace kv::platform {
 namespace {
@@ -13,12 +13,6 @@ namespace {
 constexpr const char* kLiberation = "/usr/share/fonts/truetype/liberation/";
 constexpr const char* kLiberation2 = "/usr/share/fonts/truetype/liberation2/";
 constexpr const char* kNotoCjk = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    return lower;
-}
 
 // fontconfig always answers with some font, so its answer counts only when
 // one of the family names it gives is the one asked for.

@@ -4,12 +4,11 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <map>
 #include <string_view>
 
+#include "base/text.h"
 #include "platform/files.h"
 
 namespace kv::platform {
@@ -19,12 +18,6 @@ namespace fs = std::filesystem;
 
 // The free faces ship in the package's "fonts" folder with their licences.
 std::string shippedFont(const char* file) { return executableFolder() + "fonts/" + file; }
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    return lower;
-}
 
 std::string trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
