@@ -43,7 +43,9 @@ windows-configure:
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/tools/mingw-w64.cmake -DKV_WIN_PREFIX=$(WIN_PREFIX) \
 	  -DKV_NATIVE_BUILD=$(CURDIR)/$(BUILD) -DKV_BENCH=OFF
 
-# The unit suites, cross-built and run under Wine with a prefix of their own.
+# The unit suites, cross-built and run under Wine with a prefix of their own,
+# then one session played on both builds and compared.
 windows-test: windows
 	nice -n 19 cmake --build $(WIN_BUILD)/game -j2
 	WINE=$(WINE) nice -n 19 tools/run-windows-tests.sh $(WIN_BUILD)/game $(WIN_BUILD)/dist $(WIN_BUILD)/wine
+	WINE=$(WINE) nice -n 19 tools/compare-windows-run.sh $(BUILD)/home $(WIN_BUILD)/dist $(WIN_BUILD)/wine $(WIN_BUILD)/compare
