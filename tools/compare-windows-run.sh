@@ -2,7 +2,8 @@
 # Plays the same session on the native build and on the Windows package
 # under Wine and compares what they give: --version, --info on a demo chart,
 # the screenshots of a headless run (title, free play, the chart under
-# autoplay to its end) pixel by pixel, and the --render WAV byte by byte.
+# autoplay to its end) and of the settings dialog pixel by pixel, and the
+# --render WAV byte by byte.
 #
 # usage: compare-windows-run.sh NATIVE_HOME DIST WINE_PREFIX WORK
 set -euo pipefail
@@ -48,6 +49,8 @@ cp "$NATIVE_HOME/KV2.CFG" "$WORK/windows/KV2.CFG"
 
 native() { (cd "$WORK/linux" && ./game --home . "$@"); }
 windows() { (cd "$WORK/windows" && "$WINE" game.exe "$@"); }
+native_dialog() { (cd "$WORK/linux" && ./sysconfig --home . "$@"); }
+windows_dialog() { (cd "$WORK/windows" && "$WINE" sysconfig.exe "$@"); }
 # --info names the chart by its absolute path; the rest must match.
 without_path() { sed 's/^{"file":"[^"]*",//'; }
 
@@ -68,6 +71,12 @@ for shot in "${SHOTS[@]}"; do
   if python3 "$HERE/same_pixels.py" "$WORK/linux/$shot.png" "$WORK/windows/$shot.png" >/dev/null; then r=same; else r=different; fi
   check "screenshot $shot.png" $r
 done
+
+printf 'wait 500\nshot dialog.png\n' >"$WORK/dialog.txt"
+native_dialog --headless --script "$WORK/dialog.txt"
+windows_dialog --headless --script "$WORK/dialog.txt"
+python3 "$HERE/same_pixels.py" "$WORK/linux/dialog.png" "$WORK/windows/dialog.png" >/dev/null && r=same || r=different
+check "sysconfig screenshot dialog.png" $r
 
 native --render "$CHART" "$WORK/linux.wav" 2>/dev/null
 windows --render "$CHART" "$WORK/windows.wav" 2>/dev/null
