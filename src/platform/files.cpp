@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/stored_name.h"
+
 namespace kv::platform {
 namespace fs = std::filesystem;
 namespace {
@@ -23,7 +25,8 @@ std::string withSlash(std::string path) {
 // The entry of `folder` whose name equals `name` ignoring case, or `name`.
 std::string findEntry(const fs::path& folder, const std::string& name) {
     std::error_code error;
-    if (name == "." || name == ".." || fs::exists(folder / name, error)) return name;
+    if (name == "." || name == "..") return name;
+    if (fs::exists(folder / name, error)) return storedName(folder, name);
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
          it.increment(error)) {
         const std::string candidate = it->path().filename().string();
