@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps configure bench sanitize clean
+.PHONY: run test build deps configure bench sanitize clean windows windows-test windows-configure
 
 run: build
 	cd $(BUILD)/home && ./game
@@ -27,3 +27,25 @@ sanitize:
 
 clean:
 	rm -rf $(BUILD)
+
+# The Windows package, cross-built with MinGW-w64 (README "Windows").
+WIN_BUILD ?= build-win64
+WIN_PREFIX = $(CURDIR)/$(WIN_BUILD)/deps/prefix
+WINE ?= /usr/lib/wine/wine64
+
+windows: build windows-configure
+	nice -n 19 cmake --build $(WIN_BUILD)/game -j2 --target game sysconfig
+	tools/package-windows.sh $(BUILD)/home $(WIN_BUILD)/game $(WIN_PREFIX) $(WIN_BUILD)/dist
+
+windows-configure:
+	nice -n 19 tools/build-windows-deps.sh $(WIN_BUILD)/deps
+	@[ -f $(WIN_BUILD)/game/build.ninja ] || cmake -S . -B $(WIN_BUILD)/game -G Ninja \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/tools/mingw-w64.cmake -DKV_WIN_PREFIX=$(WIN_PREFIX) \
+	  -DKV_NATIVE_BUILD=$(CURDIR)/$(BUILD) -DKV_BENCH=OFF
+
+# The unit suites, cross-built and run under Wine with a prefix of their own,
+# then one session played on both builds and compared.
+windows-test: windows
+	nice -n 19 cmake --build $(WIN_BUILD)/game -j2
+	WINE=$(WINE) nice -n 19 tools/run-windows-tests.sh $(WIN_BUILD)/game $(WIN_BUILD)/dist $(WIN_BUILD)/wine
+	WINE=$(WINE) nice -n 19 tools/compare-windows-run.sh $(BUILD)/home $(WIN_BUILD)/dist $(WIN_BUILD)/wine $(WIN_BUILD)/compare

@@ -51,7 +51,7 @@ int advancePast(const char* text, int wordEnd) { return text[wordEnd] == '\0' ? 
 }  // namespace
 
 bool readFileText(const std::filesystem::path& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
     if (!file) return false;
     bytes.clear();
     // One read of the whole file when its size is known; pipes and the
@@ -162,6 +162,13 @@ void upcaseAscii(char* text) {
         if (previous < 0x80 && c >= 'a' && c <= 'z') *p = char(c - 'a' + 'A');
         previous = c;
     }
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return lower;
 }
 
 std::int32_t parseSignedInt(const char* text) {

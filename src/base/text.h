@@ -83,6 +83,8 @@ void upcaseAscii(char* text);
 
 // True when the two texts differ at most in the case of ASCII letters.
 bool sameLetters(std::string_view a, std::string_view b);
+// A copy with A-Z folded to a-z, every other byte kept (names of fonts).
+std::string lowerAscii(std::string_view text);
 
 // Blanks, an optional '-', then at most 5 digits; no digits give 0.
 std::int32_t parseSignedInt(const char* text);

@@ -39,7 +39,7 @@ void MissingMedia::addOnce(std::vector<std::string>& list, const std::string& fi
 
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
                     PlaybackRate rate, InfoSwitches switches) {
-    out << "{\"file\":" << jsonString(chartPath(entry).string())
+    out << "{\"file\":" << jsonString(chartPath(entry).generic_string())
         << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
         << ",\"lastMeasure\":" << chart.lastMeasure << ",\"totalLength\":" << chart.totalLength

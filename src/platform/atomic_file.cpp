@@ -17,7 +17,7 @@ std::filesystem::path temporaryFor(const std::filesystem::path& path) {
 
 bool canReplaceFile(const std::filesystem::path& path) {
     const std::filesystem::path temporary = temporaryFor(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
     if (!file) return false;
     std::fclose(file);
     std::error_code ignored;
@@ -27,7 +27,7 @@ bool canReplaceFile(const std::filesystem::path& path) {
 
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path temporary = temporaryFor(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
     if (!file) return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = std::fflush(file) == 0;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/stored_name.h"
+
 namespace kv::platform {
 namespace fs = std::filesystem;
 namespace {
@@ -23,7 +25,8 @@ std::string withSlash(std::string path) {
 // The entry of `folder` whose name equals `name` ignoring case, or `name`.
 std::string findEntry(const std::string& folder, const std::string& name) {
     std::error_code error;
-    if (fs::exists(fs::path(folder) / name, error)) return name;
+    if (name == "." || name == "..") return name;
+    if (fs::exists(fs::path(folder) / name, error)) return storedName(folder, name);
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), error), end; !error && it != end;
          it.increment(error)) {
         const std::string candidate = it->path().filename().string();
@@ -40,16 +43,9 @@ public:
 
 }  // namespace
 
-std::string executableFolder() {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error) return currentDirectory();
-    return withSlash(exe.parent_path().string());
-}
-
 std::string currentDirectory() {
     std::error_code error;
-    return withSlash(fs::current_path(error).string());
+    return withSlash(fs::current_path(error).generic_string());
 }
 
 bool changeDirectory(std::string_view folder) {
@@ -68,8 +64,11 @@ bool makeDirectory(std::string_view folder) {
 std::string resolveComponents(std::string_view path, std::string_view base, const EntryFinder& findEntry) {
     std::string written(path);
     std::replace(written.begin(), written.end(), '\\', '/');
-    fs::path result = written.starts_with('/') ? fs::path("/") : fs::path(std::string(base));
-    std::size_t start = 0;
+    // An absolute path starts at its root ("/" or "C:/"), any other at `base`.
+    const fs::path asWritten(written);
+    const bool absolute = asWritten.has_root_directory();
+    fs::path result = absolute ? asWritten.root_path() : fs::path(std::string(base));
+    std::size_t start = absolute ? asWritten.root_path().generic_string().size() : 0;
     while (start <= written.size()) {
         std::size_t end = written.find('/', start);
         if (end == std::string::npos) end = written.size();
@@ -78,7 +77,7 @@ std::string resolveComponents(std::string_view path, std::string_view base, cons
         else if (!part.empty()) result /= findEntry(result.string(), part);
         start = end + 1;
     }
-    return result.string();
+    return result.generic_string();
 }
 
 std::string resolvePath(std::string_view path, std::string_view base) { return resolveComponents(path, base, findEntry); }

@@ -1,46 +1,9 @@
 #include "platform/font_encoding.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <optional>
+#include "platform/code_pages.h"
 
 namespace kv::platform {
 namespace {
-
-const char* iconvName(TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::Cp932: return "CP932";
-        case TextEncoding::Cp949: return "CP949";
-        default: return "UTF-8";
-    }
-}
-
-// Converts the whole text; with `strict` any undecodable byte fails the
-// conversion, else it becomes "?" and conversion goes on.
-std::optional<std::string> convert(std::string_view bytes, TextEncoding from, bool strict) {
-    iconv_t cd = iconv_open("UTF-8", iconvName(from));
-    if (cd == iconv_t(-1)) return std::nullopt;
-    std::string out;
-    char buffer[256];
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    bool clean = true;
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, outPtr);
-        if (result != std::size_t(-1) || errno == E2BIG) continue;
-        clean = false;
-        if (strict) break;
-        out += '?';
-        ++in, --inLeft;  // skip the byte that does not decode (or starts a cut-off pair)
-    }
-    iconv_close(cd);
-    if (strict && !clean) return std::nullopt;
-    return out;
-}
 
 bool isValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
@@ -77,15 +40,15 @@ bool mixesHalfWidthKatakanaWithDoubleByte(std::string_view utf8) {
 
 TextEncoding detectEncoding(std::string_view bytes) {
     if (isValidUtf8(bytes)) return TextEncoding::Utf8;
-    const auto japanese = convert(bytes, TextEncoding::Cp932, true);
-    const auto korean = convert(bytes, TextEncoding::Cp949, true);
+    const auto japanese = decodeCodePage(bytes, TextEncoding::Cp932, true);
+    const auto korean = decodeCodePage(bytes, TextEncoding::Cp949, true);
     if (japanese && !(korean && mixesHalfWidthKatakanaWithDoubleByte(*japanese))) return TextEncoding::Cp932;
     return korean ? TextEncoding::Cp949 : TextEncoding::Cp932;
 }
 
 std::string toUtf8(std::string_view bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8 && isValidUtf8(bytes)) return std::string(bytes);
-    return convert(bytes, encoding, false).value_or(std::string());
+    return decodeCodePage(bytes, encoding, false).value_or(std::string());
 }
 
 std::string chartTextToUtf8(std::string_view bytes) { return toUtf8(bytes, detectEncoding(bytes)); }

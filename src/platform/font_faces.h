@@ -1,10 +1,11 @@
 #pragma once
 // Which font files stand for a typeface name. Face names come from
-// "KV2.CFG" and were mostly chosen for Windows: those we map onto fonts that
-// Debian packages install, in an explicit chain, since fontconfig's guess
-// for them can be any face. Other names are looked up through fontconfig,
-// which must know a family of exactly that name. Every chain ends in Noto
-// Sans CJK so that Japanese and Korean titles always have glyphs.
+// "KV2.CFG" and were mostly chosen for Windows: those we map onto free
+// faces in an explicit chain (Linux: the ones Debian packages install;
+// Windows: the ones the package ships, after the system's own face when
+// it is installed). Other names must be installed under exactly that
+// family name. Every chain ends in Noto Sans CJK so that Japanese and
+// Korean titles always have glyphs.
 #include <string>
 #include <string_view>
 #include <vector>

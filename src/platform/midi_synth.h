@@ -1,7 +1,8 @@
 #pragma once
-// A General MIDI synthesizer playing one MIDI file, rendered on demand
-// (FluidSynth without an audio driver of its own). Its clock is the
-// samples it renders, so offline and real-time runs sound the same.
+// A General MIDI synthesizer playing one MIDI file. Where FluidSynth is
+// built it renders on demand into our mix, its clock the samples it renders,
+// so offline and real-time runs sound the same. Elsewhere (Windows) the
+// system's synthesizer plays the file itself and render() gives silence.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +29,10 @@ private:
     explicit MidiSynth(std::unique_ptr<Parts> parts);
     std::unique_ptr<Parts> parts_;
 };
+
+// True when MIDI music is rendered into our mix; false when the system
+// plays it, so an offline mixdown cannot contain it.
+bool midiIsMixed();
 
 // The General MIDI soundfont found on this machine, or "" when none.
 std::string findSoundfont();

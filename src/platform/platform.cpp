@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/fine_timer.h"
 #include "platform/frames.h"
 #include "platform/joypads.h"
 #include "platform/keyboard.h"
@@ -54,6 +55,7 @@ bool startPlatform(bool headlessRun) {
         return true;
     }
     useRealClock();
+    requestFineTimer();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         problem = std::string("the display could not be opened: ") + SDL_GetError();
         return false;
@@ -72,6 +74,7 @@ void stopPlatform() {
     closeWindow();
     if (sdlStarted) SDL_Quit();
     sdlStarted = false;
+    releaseFineTimer();
 }
 
 bool isHeadless() { return headless; }

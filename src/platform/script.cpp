@@ -41,7 +41,7 @@ class Builder {
     void shot(std::string_view file) {
         std::filesystem::path path{std::string(file)};
         if (path.is_relative() && !base_.empty()) path = std::filesystem::path(std::string(base_)) / path;
-        add(ScriptAction::Kind::Shot).file = path.string();
+        add(ScriptAction::Kind::Shot).file = path.generic_string();
     }
     void click(int x, int y) {
         ScriptAction& action = add(ScriptAction::Kind::Click);

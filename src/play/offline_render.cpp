@@ -18,6 +18,7 @@
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
 #include "platform/folder_index.h"
+#include "platform/midi_synth.h"
 #include "platform/sound_file.h"
 #include "platform/terminal.h"
 #include "play/chart_samples.h"
@@ -41,7 +42,14 @@ public:
     int loadPicture(int, const std::string&) override { return 1; }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string&) override {}
-    void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
+    void openMidi(const std::string& fileName) override {
+        // Where the system plays MIDI itself, a mixdown cannot hold it.
+        if (platform::midiIsMixed())
+            kv::openMidi(fileName);
+        else if (!fileName.empty())
+            midiLeftOut = true;
+    }
+    bool midiLeftOut = false;
 
 private:
     platform::FolderIndex folder_;
@@ -121,7 +129,7 @@ Settings renderSettings() {
 
 // Loads the chart with its folder as the current directory, as chart
 // files name their samples relative to it.
-bool loadForRender(const std::filesystem::path& chartFile, const Settings& settings, Chart& chart) {
+bool loadForRender(const std::filesystem::path& chartFile, const Settings& settings, Chart& chart, bool& midiLeftOut) {
     ChartEntry entry;
     std::error_code error;
     const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
@@ -135,6 +143,7 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     ConsoleLoadingScreen screen;
     const int loaded = loadChartText(entry, bytes, chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(home, error);
+    midiLeftOut = media.midiLeftOut;
     return loaded == 1;
 }
 
@@ -148,11 +157,13 @@ int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
         return 1;
     }
     auto chart = std::make_unique<Chart>();
-    if (!loadForRender(chartPath, settings, *chart)) {
+    bool midiLeftOut = false;
+    if (!loadForRender(chartPath, settings, *chart, midiLeftOut)) {
         std::fprintf(stderr, "render: cannot load %s\n", chartPath.c_str());
         shutdownSound();
         return 1;
     }
+    if (midiLeftOut) std::fprintf(stderr, "render: MIDI music left out (the system synthesizer plays it, not our mixer)\n");
     WavOutput output;
     if (!output.open(wavFile.string())) {
         std::fprintf(stderr, "render: cannot write %s\n", wavFile.string().c_str());

@@ -30,7 +30,7 @@ protected:
     void TearDown() override { std::filesystem::remove(path_); }
 
     void write(const std::string& bytes) {
-        std::FILE* f = std::fopen(path_.c_str(), "wb");
+        std::FILE* f = std::fopen(path_.string().c_str(), "wb");
         ASSERT_NE(f, nullptr);
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);

@@ -77,6 +77,12 @@ TEST(UpcaseAscii, FoldsLettersButNeverTheSecondByteOfADoubleByteCharacter) {
     upcaseAscii(nullptr);  // a null text is left alone rather than crashing
 }
 
+TEST(LowerAscii, FoldsOnlyAToZ) {
+    EXPECT_EQ(lowerAscii("Times New Roman"), "times new roman");
+    EXPECT_EQ(lowerAscii("MS \x82\x6C Z@[`{"), "ms \x82\x6C z@[`{");  // other bytes and the ones around A-Z stay
+    EXPECT_EQ(lowerAscii(""), "");
+}
+
 TEST(ParseNumbers, SignedIntAndDigits5) {
     struct Case {
         const char* text;

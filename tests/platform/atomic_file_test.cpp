@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 
 #include <csignal>
+#endif
 
 #include "platform/atomic_file.h"
 #include "support/temp_folder.h"
@@ -39,6 +41,8 @@ TEST_F(AtomicFileTest, TemporaryFileThatCannotBeCreatedLeavesTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "a.K2R.tmp")) << "what was not ours stays";
 }
 
+// Windows has no file size limit to stand in for a full disk.
+#ifndef _WIN32
 TEST_F(AtomicFileTest, FailureHalfwayThroughWritingLeavesTheOldFile) {
     const auto path = folder / "a.K2R";
     temp.write("a.K2R", oldBytes);
@@ -57,6 +61,7 @@ TEST_F(AtomicFileTest, FailureHalfwayThroughWritingLeavesTheOldFile) {
     EXPECT_EQ(test::TempFolder::read(path), oldBytes);
     EXPECT_FALSE(std::filesystem::exists(folder / "a.K2R.tmp"));
 }
+#endif
 
 TEST_F(AtomicFileTest, MissingFolderFails) {
     EXPECT_FALSE(writeAtomically(folder / "no" / "a.K2R", newBytes));

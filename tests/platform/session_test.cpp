@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
 
 #include "media/gfx/blit.h"
 #include "media/gfx/display.h"
@@ -12,6 +11,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/window.h"
+#include "support/environment.h"
 #include "support/headless_session.h"
 #include "support/temp_folder.h"
 
@@ -66,7 +66,7 @@ TEST(HeadlessTest, FramesFolderGetsEveryPresentedFrame) {
 class DummyWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        test::setEnvironment("SDL_VIDEODRIVER", "dummy");
         ASSERT_TRUE(startPlatform(false));
         ASSERT_TRUE(openWindow());
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <vector>
 
 #include "platform/sound_file.h"
@@ -19,7 +20,7 @@ constexpr int kRate = 44100;
 void writeClick(const std::filesystem::path& file, double hz) {
     std::vector<std::int16_t> samples(kRate / 50);
     for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = std::int16_t(12000 * std::sin(2 * M_PI * hz * double(i) / kRate));
+        samples[i] = std::int16_t(12000 * std::sin(2 * std::numbers::pi * hz * double(i) / kRate));
     platform::SoundFileWriter writer;
     ASSERT_TRUE(writer.open(file.string(), platform::SoundFileFormat::Wav16, kRate, 1));
     ASSERT_TRUE(writer.write(samples.data(), samples.size()));
@@ -50,7 +51,7 @@ TEST(OfflineRender, KeysoundsAndBackgroundAtTheirTimes) {
     std::filesystem::create_directories(dir);
     writeClick(dir / "hi.wav", 1760);
     writeClick(dir / "lo.wav", 440);
-    std::ofstream(dir / "song.bms") << "#TITLE render\r\n#BPM 120\r\n#WAV01 hi.wav\r\n#WAV02 LO.WAV\r\n"
+    std::ofstream(dir / "song.bms", std::ios::binary) << "#TITLE render\r\n#BPM 120\r\n#WAV01 hi.wav\r\n#WAV02 LO.WAV\r\n"
                                        "#00111:0001\r\n#00112:00000001\r\n#00201:02\r\n";
     const auto wav = dir / "out.wav";
     ASSERT_EQ(renderChartToWav((dir / "song.bms").string(), wav.string()), 0);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <numbers>
 #include <vector>
 
 #include "platform/sound_file.h"
@@ -20,7 +21,7 @@ bool writeBlip(const std::filesystem::path& file) {
     std::vector<std::int16_t> samples(kBlipRate * 60 / 1000);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double t = double(i) / kBlipRate;
-        samples[i] = std::int16_t(12000.0 * std::sin(2 * M_PI * 1000.0 * t) * std::exp(-t / 0.015));
+        samples[i] = std::int16_t(12000.0 * std::sin(2 * std::numbers::pi * 1000.0 * t) * std::exp(-t / 0.015));
     }
     platform::SoundFileWriter writer;
     const bool written = writer.open(file.string(), platform::SoundFileFormat::Wav16, kBlipRate, 1) &&

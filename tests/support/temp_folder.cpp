@@ -21,13 +21,13 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, error);
 }
 
-std::string TempFolder::operator/(std::string_view relative) const { return (path_ / relative).string(); }
+std::string TempFolder::operator/(std::string_view relative) const { return (path_ / relative).generic_string(); }
 
 std::string TempFolder::write(std::string_view relative, std::string_view content) const {
     const std::filesystem::path file = path_ / relative;
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary).write(content.data(), std::streamsize(content.size()));
-    return file.string();
+    return file.generic_string();
 }
 
 std::string TempFolder::read(const std::filesystem::path& file) {

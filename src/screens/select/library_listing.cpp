@@ -18,7 +18,7 @@ namespace kv {
 void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std::string& folderName) {
     for (int i = 0; i < library.visibleCount; ++i) {
         const ChartEntry& e = library.charts[std::size_t(library.visible[std::size_t(i)])];
-        out << "{\"folder\":" << jsonChartText(folderName) << ",\"file\":" << jsonChartText(chartPath(e).string())
+        out << "{\"folder\":" << jsonChartText(folderName) << ",\"file\":" << jsonChartText(chartPath(e).generic_string())
             << ",\"title\":" << jsonString(chartTextUtf8(e, e.title))
             << ",\"artist\":" << jsonString(chartTextUtf8(e, e.artist))
             << ",\"genre\":" << jsonString(chartTextUtf8(e, e.genre)) << ",\"level\":" << int(e.playLevel)

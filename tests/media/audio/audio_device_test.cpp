@@ -4,10 +4,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 #include "media/audio/sound_engine.h"
+#include "support/environment.h"
 
 namespace kv {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 // The dummy driver stands in for a sound card: it calls back in real time.
 class AudioDeviceTest : public ::testing::Test {
 protected:
-    void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    void SetUp() override { test::setEnvironment("SDL_AUDIODRIVER", "dummy"); }
 };
 
 TEST_F(AudioDeviceTest, CallsBackWithSmallBuffersOnceResumed) {

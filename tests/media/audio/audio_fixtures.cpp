@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <numbers>
 #include <random>
 
 namespace kv::test {
@@ -26,7 +27,7 @@ platform::PcmSound makeTone(int rate, int channels, int frames, double hz, doubl
     sound.rate = rate;
     sound.channels = channels;
     for (int i = 0; i < frames; ++i) {
-        const double value = amplitude * 32767.0 * std::sin(2.0 * M_PI * hz * i / rate);
+        const double value = amplitude * 32767.0 * std::sin(2.0 * std::numbers::pi * hz * i / rate);
         for (int c = 0; c < channels; ++c) sound.samples.push_back(std::int16_t(std::lround(value)));
     }
     return sound;

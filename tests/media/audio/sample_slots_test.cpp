@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -242,8 +243,8 @@ double strongestComponent(const std::vector<std::int16_t>& samples, int rate, st
     std::vector<double> windowed(size), cosine(size), sine(size);
     double windowSum = 0;
     for (std::size_t n = 0; n < size; ++n) {
-        cosine[n] = std::cos(2 * M_PI * double(n) / double(size));
-        sine[n] = std::sin(2 * M_PI * double(n) / double(size));
+        cosine[n] = std::cos(2 * std::numbers::pi * double(n) / double(size));
+        sine[n] = std::sin(2 * std::numbers::pi * double(n) / double(size));
         const double w = 0.5 - 0.5 * cosine[n];
         windowed[n] = w * samples[(first + n) * 2] / 32768.0;
         windowSum += w;

@@ -15,7 +15,7 @@ protected:
     RankingPlace place;
     std::function<int()> random = [] { return 0; };
 
-    std::string at(const std::string& relative) const { return (folder.path() / relative).string(); }
+    std::string at(const std::string& relative) const { return (folder.path() / relative).generic_string(); }
 
     std::vector<std::string> folderNames() const {
         std::vector<std::string> names;

@@ -21,7 +21,7 @@ TEST(LibraryListing, OneJsonLinePerVisibleChartInListOrder) {
     folder.write("home/pack/b/two.bme", "#TITLE Zulu\n#PLAYLEVEL 9\n#BPM 90\n#00103:78\n#00118:01\n");
     folder.write("home/pack/a/one.bms", "#TITLE \x93\xfa\x96\x7b \"q\"\n#ARTIST me\n#GENRE pop\n#BPM 150\n");
     std::ostringstream out;
-    const std::string home = (folder.path() / "home").string();
+    const std::string home = (folder.path() / "home").generic_string();
     ASSERT_EQ(printSongLibrary(out, home, {}, {0, 0, 1}, {}, [] { return 0; }), 0);
 
     const auto lines = splitLines(out.str());

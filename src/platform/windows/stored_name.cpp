@@ -1,0 +1,15 @@
+#include "platform/stored_name.h"
+
+#include <windows.h>
+
+namespace kv::platform {
+
+std::string storedName(const std::filesystem::path& folder, const std::string& name) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder / name).wstring().c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return name;
+    FindClose(search);
+    return std::filesystem::path(found.cFileName).string();
+}
+
+}  // namespace kv::platform

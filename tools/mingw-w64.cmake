@@ -1,0 +1,20 @@
+# CMake toolchain for the Windows x86-64 build: Debian's MinGW-w64 compilers
+# with POSIX threads (std::thread needs them), finding libraries only in the
+# cross-built prefix given as KV_WIN_PREFIX.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+if(NOT KV_WIN_PREFIX AND DEFINED ENV{KV_WIN_PREFIX})
+  set(KV_WIN_PREFIX $ENV{KV_WIN_PREFIX})
+endif()
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${KV_WIN_PREFIX})
+set(CMAKE_PREFIX_PATH ${KV_WIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(ENV{PKG_CONFIG_LIBDIR} ${KV_WIN_PREFIX}/lib/pkgconfig)
+set(ENV{PKG_CONFIG_SYSROOT_DIR} "")
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
