@@ -1,5 +1,6 @@
 #include "chart/lane_transform.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <utility>
@@ -65,9 +66,12 @@ private:
 };
 
 // Copies the notes in time order, step by step, so that SHUFFLE can change
-// the permutation between measures and PANIC between chords.
+// the permutation between measures and PANIC between chords. Only the steps
+// some note falls due on are visited: a chart may declare a thousand long
+// measures around a handful of notes.
 void copyInTimeOrder(Chart& chart, LanePermutation& permutation, int base) {
     std::array<int, kLaneCount> next{};
+    // A note falls due on the first step not before it.
     auto copyDueNotes = [&](int measure, int step) {
         bool copiedAtStep = false;
         for (int lane = 0; lane < kLaneCount; ++lane) {
@@ -82,9 +86,30 @@ void copyInTimeOrder(Chart& chart, LanePermutation& permutation, int base) {
             }
         }
     };
+    // The earliest note not copied yet; null when all are.
+    auto earliestPending = [&]() -> const ChartObject* {
+        const ChartObject* earliest = nullptr;
+        for (int lane = 0; lane < kLaneCount; ++lane) {
+            const Lane& source = chart.sourceLanes[std::size_t(lane)];
+            const int i = next[std::size_t(lane)];
+            if (i >= source.count) continue;
+            const ChartObject& note = source[i];
+            if (!earliest || note.measure < earliest->measure ||
+                (note.measure == earliest->measure && note.position < earliest->position))
+                earliest = &note;
+        }
+        return earliest;
+    };
     for (int measure = 0; measure <= chart.lastMeasure; ++measure) {
         const int length = chart.measureLengthOf(measure);
-        for (int step = 0; step < length; ++step) copyDueNotes(measure, step);
+        for (int step = 0; step < length;) {
+            const ChartObject* pending = earliestPending();
+            if (!pending || pending->measure > measure) break;
+            const int due = pending->measure < measure ? step : std::max<int>(step, pending->position);
+            if (due >= length) break;
+            copyDueNotes(measure, due);
+            step = due + 1;
+        }
         if (base == ObjectShuffle && length == kStandardMeasure) permutation.reshuffle();
     }
     // Notes of a final measure of length 0 have had no step to fall on.
