@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     settings.WAVQUAL = 1;  // 44.1 kHz output
     settings.KEY = 8;      // AUTO: 7- and 14-key charts play with all their keys
     settings.EFFPOS = 1;   // LR: a doubles chart keeps its second turntable on the outer right edge
+    // Today's charts: long notes and stops; and the calibration line, there to be tuned.
+    settings.extensionLines = {"LONGNOTES 1", "STOPS 1", "JUDGEOFFSET 0"};
     if (kv::saveSettings(settings, file)) return 0;
     std::fprintf(stderr, "kv_config_writer: cannot write %s\n", file.c_str());
     return 1;

@@ -62,6 +62,13 @@ void replayMark(Canvas& c, const kv::Rect& r, Colour colour) {
            solid(colour), r);
 }
 
+// A long note's body: a band of the note's colour, brighter while held.
+void longBody(Canvas& c, const kv::Rect& r, Colour colour, bool held) {
+    const Colour edge = held ? mix(colour, kWhite, 0.5f) : mix(colour, kNight, 0.35f);
+    const Colour core = held ? mix(colour, kWhite, 0.8f) : mix(colour, kNight, 0.6f);
+    c.fill(roundedBox(r.left + 2.0f, r.top, r.right - 2.0f, r.bottom, 0), horizontal(edge, core, r.left, (r.left + r.right) / 2.0f), r);
+}
+
 void sidePiece(Canvas& c, const kv::Rect& r, bool mirrored) {
     c.fill(roundedBox(r.left, r.top, r.right, r.bottom, 0), horizontal(mirrored ? kPanel : kPanelLight, mirrored ? kPanelLight : kPanel, r.left, r.right), r);
     const float x = mirrored ? r.left + 2.0f : r.right - 3.0f;
@@ -100,6 +107,10 @@ kv::Surface drawBemusicSheet(bool upway) {
     // Each beam set is three nested widths of one picture: draw the widest.
     const Colour beamColours[] = {kSky, kCyan, kCyan, kRed};
     for (int set = 0; set < 4; ++set) beam(c, bemusicSheet[kv::kBemusicBeams + 3 * set + 2], beamColours[set], upway);
+    for (int colour = 0; colour < 4; ++colour) {
+        longBody(c, bemusicSheet[kv::kBemusicLongBodies + colour], kNoteColours[colour], false);
+        longBody(c, bemusicSheet[kv::kBemusicHeldBodies + colour], kNoteColours[colour], true);
+    }
     const kv::Rect& marker = bemusicSheet[60];
     c.fill(roundedBox(marker.left, marker.top, marker.right, marker.bottom, 3), horizontal(kGold, kOrange, marker.left, marker.right));
     return c.flatten();

@@ -28,7 +28,9 @@ const char* const kUsage =
     "  --frames DIR     headless: save every shown frame as a numbered PNG\n"
     "  --render         autoplay a chart and mix it down to a WAV file\n"
     "  --info           print what play will use of a chart, as JSON\n"
-    "  --scan           print the song library as JSON lines\n";
+    "  --scan           print the song library as JSON lines\n"
+    "\n"
+    "Keys for the lanes, the menus and play: see \"How to play\" in README.md.\n";
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "app/game_parts.h"
 
+#include <iostream>
+
 #include "app/setup_screens.h"
 #include "app/title_screen.h"
 #include "base/random.h"
@@ -11,6 +13,7 @@
 #include "media/gfx/display.h"
 #include "media/gfx/plugins.h"
 #include "media/gfx/skin.h"
+#include "platform/audio_device.h"
 #include "play/game_chart_load.h"
 #include "play/play_scene.h"
 #include "play/play_state.h"
@@ -107,10 +110,12 @@ Subsystems gameSubsystems() {
     };
     parts.scanLibrary = [] {
         SongLibrary& library = songLibrary();
+        library.longNoteCharts = settings().longNotesOn();
         buildFolderList(library, shell().programFolder, settings().PATH);
         return library.folders.size();
     };
     parts.scanSingleChart = [](const std::string& folder, const std::string& file) {
+        songLibrary().longNoteCharts = settings().longNotesOn();
         return loadSingleChart(songLibrary(), folder + "/" + file, shell().programFolder, rankingPlace()) == 1;
     };
     parts.enterOnlyFolder = [] {
@@ -123,7 +128,12 @@ Subsystems gameSubsystems() {
         startHeadlessAudio(wavPath);
         return true;
     };
-    parts.initSound = [](int quality) { return initSound(quality) == 1; };
+    parts.initSound = [](int quality) {
+        if (initSound(quality) == 1) return true;
+        std::cerr << "game: no sound device: " << platform::AudioDevice::openProblem()
+                  << "; SDL_AUDIODRIVER=NAME picks another driver, SDL_AUDIODRIVER=dummy plays silently\n";
+        return false;
+    };
     parts.shutdownSound = shutdownSound;
     parts.loadMenuSounds = [] { loadSoundConfig(); };
     parts.readSkins = [] {
@@ -131,6 +141,7 @@ Subsystems gameSubsystems() {
         settings().SKIN = std::int8_t(validSkinIndex(settings().SKIN));
         readSkin(skinList.names[settings().SKIN]);
     };
+    parts.missingSkinFiles = missingSkinSheets;
     parts.loadPlugins = [] { loadPlugins("."); };
     return parts;
 }

@@ -28,7 +28,7 @@ public:
 
     int loadSample(int number, const std::string& fileName) override {
         const int result = kv::loadSample(chartSampleSlot(number), fileName);
-        if (result != 0) missing.samples.push_back(fileName);
+        if (result != 0) missing.addSample(fileName);
         return result;
     }
     void setSampleRate(int number, double factor) override {
@@ -36,12 +36,12 @@ public:
     }
     int loadPicture(int, const std::string& fileName) override {
         if (!findPictureFile(fileName).empty()) return 1;
-        missing.pictures.push_back(fileName);
+        missing.addPicture(fileName);
         return 0;
     }
     void pictureSize(int, int& width, int& height) const override { width = height = 0; }
     void loadStagePicture(const std::string& fileName) override {
-        if (!fileName.empty() && findPictureFile(fileName).empty()) missing.pictures.push_back(fileName);
+        if (!fileName.empty() && findPictureFile(fileName).empty()) missing.addPicture(fileName);
     }
     void openMidi(const std::string& fileName) override { kv::openMidi(fileName); }
 };
@@ -55,7 +55,7 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     const std::filesystem::path file = std::filesystem::absolute(platform::resolvePath(chartFile), error);
     ChartEntry entry;
     if (error || !scanChartHeader(entry, file.parent_path().string(), file.filename().string(),
-                                  RankingPlace{settings.RANKING, home})) {
+                                  RankingPlace{settings.RANKING, home}, settings.longNotesOn())) {
         std::fprintf(stderr, "info: cannot read %s\n", chartFile.c_str());
         return 1;
     }
@@ -68,7 +68,8 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     SilentLoadingScreen screen;
     const int loaded = loadChart(entry, *chart, settings, LoadContext{0, false, 0, nextRandom}, media, screen);
     std::filesystem::current_path(previous, error);
-    if (loaded) writeChartInfo(out, *chart, entry, media.missing, {settings.TEMPO, settings.BPMEDIT});
+    if (loaded) writeChartInfo(out, *chart, entry, media.missing, {settings.TEMPO, settings.BPMEDIT},
+                               {settings.longNotesOn(), settings.stopsOn()});
     shutdownSound();
     if (!loaded) std::fprintf(stderr, "info: cannot load %s\n", chartFile.c_str());
     return loaded ? 0 : 1;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/course_folder.h"
 #include "app/scene_driver.h"
@@ -54,7 +56,10 @@ bool readSingleChart(const Subsystems& subsystems, const std::string& chart) {
 // Song folders found, 0 when there is nothing to play.
 int buildLibrary(const Subsystems& subsystems) {
     Shell& state = shell();
-    if (state.singleSong && !readSingleChart(subsystems, state.commandArgs)) state.singleSong = 0;
+    if (state.singleSong && !readSingleChart(subsystems, state.commandArgs)) {
+        state.singleSong = 0;
+        std::cerr << "game: cannot read the chart " << state.commandArgs << "; opening the song list instead\n";
+    }
     if (state.singleSong) return 1;  // the one "-SINGLE-" folder
     return subsystems.scanLibrary ? subsystems.scanLibrary() : 0;
 }
@@ -63,6 +68,17 @@ void releaseDevices(const Subsystems& subsystems) {
     releaseInput();
     call(subsystems.shutdownSound);
     releaseDisplay();
+}
+
+// A folder without the skin's pictures would show a black window.
+bool skinFilesPresent(const Subsystems& subsystems) {
+    if (!subsystems.missingSkinFiles) return true;
+    const std::vector<std::string> missing = subsystems.missingSkinFiles();
+    if (missing.empty()) return true;
+    std::cerr << "game: the program folder " << shell().programFolder << " lacks the skin files";
+    for (const std::string& file : missing) std::cerr << " " << file;
+    std::cerr << "; `make` builds them into build/home\n";
+    return false;
 }
 
 // Sound, display, the four scene sheets, input; the text of the first
@@ -99,6 +115,7 @@ int startAndRun(const LaunchOptions& options, const SceneTable& scenes, const Su
         platform::showMessage(kNoChartMessage);
         return ExitStartFailed;
     }
+    if (!skinFilesPresent(subsystems)) return ExitStartFailed;
     ensureCourseFolder();
     call(subsystems.sortFolders);
     call(subsystems.loadPlugins);
@@ -153,7 +170,7 @@ int runGame(const LaunchOptions& options, const SceneTable& scenes, const Subsys
         }
     }
     if (!platform::startPlatform(options.headless)) {
-        std::cerr << "game: the platform layer could not start\n";
+        std::cerr << "game: " << platform::startProblem() << "\n";
         return ExitStartFailed;
     }
     if (!options.framesDir.empty() && !platform::setFramesFolder(options.framesDir)) {

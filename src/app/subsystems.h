@@ -5,6 +5,7 @@
 // registered is skipped, so the shell runs the same sequence throughout.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kv {
 
@@ -12,6 +13,8 @@ struct Subsystems {
     std::function<void()> loadOptionPresets;
     std::function<void()> saveOptionPresets;
     std::function<void()> readSkins;  // lists the skins and reads the chosen one
+    // The chosen skin's picture files the program folder lacks.
+    std::function<std::vector<std::string>()> missingSkinFiles;
     std::function<void()> resetLibrary;  // no folder open, the folder level showing
     // Scans the song folders; returns how many folders hold charts.
     std::function<int()> scanLibrary;

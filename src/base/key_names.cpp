@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/dik.h"
+#include "base/text.h"
 
 namespace kv {
 namespace {
@@ -28,14 +29,6 @@ constexpr NamedKey kAliases[] = {
     {"RIGHTARROW", DIK_RIGHT},     {"DOWNARROW", DIK_DOWN},       {"PGDN", DIK_NEXT},
     {"CIRCUMFLEX", DIK_PREVTRACK},
 };
-
-bool sameLetters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // US layout: the unshifted and shifted character of each typing key.
 struct CharKey {

@@ -1,6 +1,7 @@
 #include "base/text.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace kv {
 
@@ -131,6 +132,14 @@ void takeRest(const char* text, std::span<char> rest) {
         ++length;
     }
     if (!rest.empty()) rest[length] = '\0';
+}
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 void upcaseAscii(char* text) {

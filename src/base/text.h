@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <span>
+#include <string_view>
 
 namespace kv {
 
@@ -77,6 +78,9 @@ void takeRest(const char* text, std::span<char> rest);
 // Folds a-z to A-Z in place, except a byte right after one of 0x80 or more
 // (the second byte of a double-byte character). Null is left alone.
 void upcaseAscii(char* text);
+
+// True when the two texts differ at most in the case of ASCII letters.
+bool sameLetters(std::string_view a, std::string_view b);
 
 // Blanks, an optional '-', then at most 5 digits; no digits give 0.
 std::int32_t parseSignedInt(const char* text);

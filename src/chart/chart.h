@@ -19,12 +19,17 @@ enum class NoteKind : std::int16_t {
     Invisible = 3,  // from channels 31-49; never counted
 };
 
-// An entry of a key lane.
+// An entry of a key lane. A long note is one object: its head, plus the
+// place where it ends.
 struct ChartObject {
     std::int16_t measure = 0;   // 0 to 999
     std::int16_t position = 0;  // 0 to the measure's length - 1
     std::int16_t sample = 0;    // sample number 1 to 1295
     NoteKind kind = NoteKind::Normal;
+    std::int16_t endMeasure = -1;  // -1: a plain note
+    std::int16_t endPosition = 0;
+
+    bool isLong() const { return endMeasure >= 0; }
 };
 
 // An entry of every other timed list.
@@ -42,6 +47,14 @@ struct TempoChange {
     // any rounding to the grid: decides which of the changes that land on
     // one grid position is in force.
     double writtenPosition = 0;
+};
+
+// A pause of the chart at one place, as long as `length` 192nds of a 4/4
+// measure last at the tempo in force there.
+struct Stop {
+    std::int16_t measure = 0;
+    std::int16_t position = 0;
+    float length = 0;  // always > 0
 };
 
 struct MeasureLength {
@@ -65,6 +78,7 @@ constexpr int kBgaPoorCapacity = 4000;
 constexpr int kBgaLayerCapacity = 8000;
 constexpr int kTempoCapacity = 2000;
 constexpr int kMeasureLengthCapacity = 2000;
+constexpr int kStopCapacity = 2000;
 constexpr int kBgaDefCount = 1296;
 
 // Lanes: 0 P1 scratch, 1-5 P1 keys 1-5, 6-7 P1 keys 6-7,
@@ -100,6 +114,7 @@ struct Chart {
     FixedList<ChartEvent, kBgmCapacity> bgm;  // channel 01 plus lanes the key mode does not use; sorted
     FixedList<MeasureLength, kMeasureLengthCapacity> measureLengths;  // sorted, one per measure
     FixedList<TempoChange, kTempoCapacity> tempoChanges;  // channels 03 and 08, in (measure, position) order
+    FixedList<Stop, kStopCapacity> stops;  // channel 09 (only with STOPS on); sorted
     FixedList<ChartEvent, kBgaBaseCapacity> bgaBase;    // channel 04; sorted
     FixedList<ChartEvent, kBgaPoorCapacity> bgaPoor;    // channel 06; sorted
     FixedList<ChartEvent, kBgaLayerCapacity> bgaLayer;  // channel 07; sorted

@@ -19,17 +19,29 @@ void scaleList(List& list, const std::array<int, kMeasureCount>& lengths) {
     }
 }
 
+// A long note's end lies in a measure of its own.
+void scaleLongNoteEnds(Lane& lane, const std::array<int, kMeasureCount>& lengths) {
+    for (ChartObject& object : lane) {
+        if (!object.isLong() || object.endMeasure >= kMeasureCount) continue;
+        object.endPosition = std::int16_t(lengths[std::size_t(object.endMeasure)] * object.endPosition / kStandardMeasure);
+    }
+}
+
 void scaleMeasurePositions(Chart& chart) {
     std::array<int, kMeasureCount> lengths;
     lengths.fill(kStandardMeasure);
     for (const MeasureLength& entry : chart.measureLengths)
         if (entry.measure >= 0 && entry.measure < kMeasureCount) lengths[std::size_t(entry.measure)] = entry.length;
-    for (Lane& lane : chart.sourceLanes) scaleList(lane, lengths);
+    for (Lane& lane : chart.sourceLanes) {
+        scaleList(lane, lengths);
+        scaleLongNoteEnds(lane, lengths);
+    }
     scaleList(chart.bgm, lengths);
     scaleList(chart.bgaBase, lengths);
     scaleList(chart.bgaPoor, lengths);
     scaleList(chart.bgaLayer, lengths);
     scaleList(chart.tempoChanges, lengths);
+    scaleList(chart.stops, lengths);
 }
 
 // Only Normal notes were ever counted, so only they leave the count.
@@ -75,7 +87,7 @@ void dropTempoChangesOvertakenOnTheGrid(Chart& chart) {
 int lastMeasureOf(const Chart& chart) {
     int last = 0;
     for (const Lane& lane : chart.sourceLanes)
-        for (const ChartObject& object : lane) last = std::max<int>(last, object.measure);
+        for (const ChartObject& object : lane) last = std::max<int>({last, object.measure, object.endMeasure});
     for (const ChartEvent& event : chart.bgm) last = std::max<int>(last, event.measure);
     return last;
 }
@@ -95,6 +107,7 @@ void arrangeChart(Chart& chart, bool symmetry) {
     sortByPosition(chart.bgaLayer);
     sortByPosition(chart.tempoChanges);
     dropTempoChangesOvertakenOnTheGrid(chart);
+    sortByPosition(chart.stops);
     std::stable_sort(chart.measureLengths.begin(), chart.measureLengths.end(),
                      [](const MeasureLength& a, const MeasureLength& b) { return a.measure < b.measure; });
 

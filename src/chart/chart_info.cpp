@@ -1,5 +1,7 @@
 #include "chart/chart_info.h"
 
+#include "base/text.h"
+
 #include "chart/chart_text.h"
 #include "chart/chart_timing.h"
 #include "chart/json_text.h"
@@ -20,10 +22,23 @@ void writeList(std::ostream& out, const Items& items, Write write) {
     out << ']';
 }
 
+int longNoteCount(const Chart& chart) {
+    int count = 0;
+    for (const Lane& lane : chart.playLanes)
+        for (const ChartObject& object : lane) count += object.isLong() && object.kind == NoteKind::Normal;
+    return count;
+}
+
 }  // namespace
 
+void MissingMedia::addOnce(std::vector<std::string>& list, const std::string& fileName) {
+    for (const std::string& listed : list)
+        if (sameLetters(listed, fileName)) return;
+    list.push_back(fileName);
+}
+
 void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& entry, const MissingMedia& missing,
-                    PlaybackRate rate) {
+                    PlaybackRate rate, InfoSwitches switches) {
     out << "{\"file\":" << jsonString(chartPath(entry).string())
         << ",\"title\":" << jsonString(chartTextUtf8(entry, entry.title))
         << ",\"keyMode\":" << int(chart.keyMode) << ",\"noteCount\":" << chart.noteCount
@@ -44,6 +59,8 @@ void writeChartInfo(std::ostream& out, const Chart& chart, const ChartEntry& ent
     writeList(out, missing.samples, [&](const std::string& name) { out << jsonChartText(name); });
     out << ",\"missingPictures\":";
     writeList(out, missing.pictures, [&](const std::string& name) { out << jsonChartText(name); });
+    if (switches.longNotes) out << ",\"longNotes\":" << longNoteCount(chart);
+    if (switches.stops) out << ",\"stops\":" << chart.stops.size();
     out << ",\"playSeconds\":" << playLengthSeconds(chart, rate) << "}\n";
 }
 

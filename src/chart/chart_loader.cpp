@@ -11,6 +11,7 @@
 #include "chart/judge_windows.h"
 #include "chart/key_mode.h"
 #include "chart/lane_transform.h"
+#include "chart/long_notes.h"
 #include "chart/picture_frame.h"
 #include "chart/playback_rate.h"
 
@@ -32,6 +33,7 @@ void resetLists(Chart& chart) {
     chart.bgm.clear();
     chart.measureLengths.clear();
     chart.tempoChanges.clear();
+    chart.stops.clear();
     chart.bgaBase.clear();
     chart.bgaPoor.clear();
     chart.bgaLayer.clear();
@@ -75,7 +77,8 @@ int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, c
     resetLists(chart);
     TextFile file;
     if (!file.open(chartPath(entry))) return 0;
-    const ChartReadOptions options{settings.BGA, chart.frame.bgaFrameSize > 0, settings.TEMPO, context.random};
+    const ChartReadOptions options{settings.BGA,     chart.frame.bgaFrameSize > 0, settings.TEMPO, context.random,
+                                   settings.longNotesOn(), settings.stopsOn()};
     ChartReader reader(chart, media, screen, options);
     reader.read(file);
     file.close();
@@ -85,6 +88,7 @@ int loadChart(const ChartEntry& entry, Chart& chart, const Settings& settings, c
         if (!screen.waitForKey()) return 0;
     }
 
+    buildLongNotes(chart, reader.longNotes());
     arrangeChart(chart, settings.OBJECT == ObjectSymmetry);
     computeGaugeRates(chart, reader.total(), gaugeRulesFor(settings, context));
     if (settings.TEMPO != 0) chart.playTempo *= tempoFactor(settings.TEMPO);

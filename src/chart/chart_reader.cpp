@@ -58,6 +58,7 @@ void ChartReader::read(TextFile& file) {
         handleLine(file);
         ++lineNumber_;
     }
+    addStops();
 }
 
 void ChartReader::handleLine(TextFile& file) {
@@ -74,6 +75,7 @@ void ChartReader::handleLine(TextFile& file) {
 }
 
 void ChartReader::handleHeader(TextFile& file, char* word, const char* argument) {
+    if (handleExtensionHeader(word, argument)) return;
     if (std::strcmp(word, "MIDIFILE") == 0) {
         chart_.hasMidi = true;
         chart_.midiFile = restOf(argument).substr(0, 79);
@@ -169,7 +171,52 @@ void ChartReader::addTempo(int measure, int i, int n, double bpm) {
     chart_.tempoChanges.push({std::int16_t(measure), std::int16_t(pairPosition(i, n)), float(bpm), written});
 }
 
+bool ChartReader::handleExtensionHeader(const char* word, const char* argument) {
+    if (options_.longNotes && std::strcmp(word, "LNTYPE") == 0) {
+        longNotes_.lnType = parseSignedInt(argument);
+    } else if (options_.longNotes && std::strcmp(word, "LNOBJ") == 0) {
+        if (const int value = parseBase36Pair(argument); value > 0) longNotes_.endObjects.set(std::size_t(value));
+    } else if (const char* index = indexAfter(word, "STOP"); index && options_.stops) {
+        if (const int number = parseBase36Pair(index); number >= 0) stopLengths_[std::size_t(number)] = parseDecimal(argument);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ChartReader::handleExtensionData(int measure, int channel, const char* objects) {
+    const int lane = laneOfChannel(channel - 40);
+    const bool longNoteChannel = options_.longNotes && channel > 50 && lane >= 0;
+    if (!longNoteChannel && !(options_.stops && channel == 9)) return false;
+    const int n = pairCount(objects);
+    for (int i = 0; i < n; ++i) {
+        const int value = parseBase36Pair(objects + 2 * i);
+        if (value <= 0) continue;
+        const auto m = std::int16_t(measure);
+        const auto position = std::int16_t(pairPosition(i, n));
+        if (!longNoteChannel) {
+            stopMarks_.push_back({m, position, std::int16_t(value)});
+            continue;
+        }
+        // A cell runs to the next one; the last cell of a measure to the next measure.
+        const bool lastCell = i + 1 == n;
+        longNotes_.marks[std::size_t(lane)].push_back({m, position, std::int16_t(value),
+                                                       std::int16_t(lastCell ? measure + 1 : measure),
+                                                       std::int16_t(lastCell ? 0 : pairPosition(i + 1, n))});
+    }
+    return true;
+}
+
+// Stops of no length, negative or not a number, stop nothing.
+void ChartReader::addStops() {
+    for (const StopMark& mark : stopMarks_) {
+        const double length = stopLengths_[std::size_t(mark.number)];
+        if (length > 0 && std::isfinite(length)) chart_.stops.push({mark.measure, mark.position, float(std::min(length, 1e9))});
+    }
+}
+
 void ChartReader::handleData(int measure, int channel, const char* objects) {
+    if (handleExtensionData(measure, channel, objects)) return;
     NoteKind kind = NoteKind::Normal;
     if (channel > 30) {
         channel -= 20;

@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "base/text.h"
 #include "chart/chart.h"
 #include "chart/chart_media.h"
+#include "chart/long_notes.h"
 
 namespace kv {
 
@@ -17,6 +19,8 @@ struct ChartReadOptions {
     bool framed = true;           // the play screen has a picture frame (bgaFrameSize > 0)
     int tempo = 0;                // TEMPO setting, which also pitches the samples
     std::function<int()> random;  // the game's generator, for #RANDOM
+    bool longNotes = false;       // LONGNOTES: #LNTYPE, #LNOBJ and channels 51-69
+    bool stops = false;           // STOPS: #STOPxx and channel 09
 };
 
 class ChartReader {
@@ -27,6 +31,7 @@ public:
     void read(TextFile& file);
 
     std::int32_t total() const { return total_; }  // #TOTAL, 0 when absent
+    const LongNoteSource& longNotes() const { return longNotes_; }
     bool mediaFailed() const { return mediaFailed_; }
     int nextMessageRow() const { return messageRow_; }
 
@@ -41,6 +46,9 @@ private:
     void reportFailure(const std::string& message);
     // The pair at index i of n pairs in its measure's line.
     void addTempo(int measure, int i, int n, double bpm);
+    bool handleExtensionHeader(const char* word, const char* argument);
+    bool handleExtensionData(int measure, int channel, const char* objects);
+    void addStops();
 
     Chart& chart_;
     ChartMedia& media_;
@@ -52,6 +60,14 @@ private:
     int messageRow_ = 0;
     std::int32_t total_ = 0;
     bool mediaFailed_ = false;
+
+    // Read in any order; stops are looked up once every #STOPxx is known.
+    struct StopMark {
+        std::int16_t measure, position, number;
+    };
+    LongNoteSource longNotes_;
+    std::vector<double> stopLengths_ = std::vector<double>(kBgaDefCount, 0.0);
+    std::vector<StopMark> stopMarks_;
 };
 
 }  // namespace kv

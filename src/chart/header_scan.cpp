@@ -20,6 +20,7 @@ struct ObjectFacts {
     std::array<bool, kChartSampleSlots> definedSample{};
     std::array<bool, 30> channelPresent{};
     bool changesTempo = false;
+    bool longNoteChannels = false;  // channels 51-69 play keys 11-29 as long notes
 
     bool namesDefinedSample(const char* objects) const {
         const int n = pairCount(objects);
@@ -44,9 +45,12 @@ void resetEntry(ChartEntry& entry, const std::string& dirPath, const std::string
     entry.fileName = fileName;
 }
 
+bool isKeyChannel(int channel) { return (channel >= 11 && channel <= 19) || (channel >= 21 && channel <= 29); }
+
 void scanDataLine(ChartEntry& entry, ObjectFacts& facts, const DataLine& data) {
     const int channel = data.channel;
-    if ((channel >= 11 && channel <= 19) || (channel >= 21 && channel <= 29)) {
+    if (facts.longNoteChannels && isKeyChannel(channel - 40)) facts.channelPresent[std::size_t(channel - 40)] = true;
+    if (isKeyChannel(channel)) {
         facts.channelPresent[std::size_t(channel)] = true;
         if (!entry.noteKeysounds && facts.namesDefinedSample(data.objects)) entry.noteKeysounds = 1;
     } else if (channel == 1) {
@@ -119,13 +123,14 @@ bool replayMatches(const std::filesystem::path& chartFile, std::uint8_t checksum
 }  // namespace
 
 int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
-                    const RankingPlace& rankingPlace) {
+                    const RankingPlace& rankingPlace, bool longNoteChannels) {
     resetEntry(entry, dirPath, fileName);
     const std::filesystem::path chartFile = chartPath(entry);
     TextFile file;
     if (!file.open(chartFile)) return 0;
 
     ObjectFacts facts;
+    facts.longNoteChannels = longNoteChannels;
     ChartChecksum checksum;
     bool more = true;
     // Unlike loading, the final line counts even without a line feed.
@@ -146,6 +151,19 @@ int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::st
     if (const auto ranking = chartRankingPath(dirPath, fileName, rankingPlace.rankingSetting, rankingPlace.programFolder))
         entry.rankingBlock = readRankingBlock(*ranking);
     return 1;
+}
+
+bool looksLikeChart(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return false;
+    TextFile text;
+    if (!text.open(file)) return false;
+    bool more = true;
+    while (more) {
+        more = readChartLine(text);
+        if (text.lineBuffer[0] == '#') return true;
+    }
+    return false;
 }
 
 }  // namespace kv

@@ -12,6 +12,15 @@ struct Callback {
 
 // One device at a time; SDL hands the callback a single pointer.
 Callback g_callback{};
+std::string g_openProblem;
+
+// "ALSA: Couldn't open audio device (drivers: pulseaudio, alsa, dummy)"
+std::string describeFailure() {
+    std::string text = SDL_GetError();
+    const int drivers = SDL_GetNumAudioDrivers();
+    for (int i = 0; i < drivers; ++i) text += (i == 0 ? " (drivers: " : ", ") + std::string(SDL_GetAudioDriver(i));
+    return drivers > 0 ? text + ")" : text;
+}
 
 void onAudio(void*, Uint8* stream, int bytes) {
     g_callback.fill(g_callback.user, reinterpret_cast<std::int16_t*>(stream), bytes / 4);
@@ -26,7 +35,10 @@ int deviceDefaultRate() {
 }  // namespace
 
 std::unique_ptr<AudioDevice> AudioDevice::open(int rate, int bufferFrames, Fill fill, void* user) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        g_openProblem = describeFailure();
+        return nullptr;
+    }
     g_callback = Callback{fill, user};
     SDL_AudioSpec wanted{};
     wanted.freq = rate > 0 ? rate : deviceDefaultRate();
@@ -40,6 +52,7 @@ std::unique_ptr<AudioDevice> AudioDevice::open(int rate, int bufferFrames, Fill 
     const SDL_AudioDeviceID id =
         SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, rate > 0 ? 0 : SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (id == 0) {
+        g_openProblem = describeFailure();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }
@@ -50,6 +63,8 @@ AudioDevice::~AudioDevice() {
     SDL_CloseAudioDevice(id_);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
+
+const std::string& AudioDevice::openProblem() { return g_openProblem; }
 
 void AudioDevice::resume() { SDL_PauseAudioDevice(id_, 0); }
 

@@ -3,6 +3,7 @@
 // frames on its own thread.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace kv::platform {
 
@@ -14,8 +15,12 @@ public:
     // Opens the default device at `rate` Hz (0: the device's own rate) with
     // a buffer of at most `bufferFrames`. The device starts paused, so the
     // caller can size its mixer to rate() before the first callback.
-    // Null when no device can be opened.
+    // Null when no device can be opened; openProblem() then says why.
     static std::unique_ptr<AudioDevice> open(int rate, int bufferFrames, Fill fill, void* user);
+
+    // The sound system's reason for the last failed open, with the drivers
+    // this build can use, for a message to the player.
+    static const std::string& openProblem();
 
     ~AudioDevice();  // no callback runs after this returns
     AudioDevice(const AudioDevice&) = delete;

@@ -17,6 +17,15 @@ bool quit = false;
 
 extern "C" void onQuitSignal(int) { quitSignalled = 1; }
 
+// An event's time on our clock: SDL stamps it in milliseconds of its own
+// tick count as it arrives, which may be a good part of a frame before we
+// drain the queue.
+Micros eventTime(Uint32 timestamp) {
+    const Micros now = clock().nowMicros();
+    const Uint32 age = SDL_GetTicks() - timestamp;  // wraps harmlessly
+    return age < 1000 ? now - Micros(age) * 1000 : now;
+}
+
 void handleWindowEvent(const SDL_WindowEvent& event, PumpResult& result) {
     switch (event.event) {
         case SDL_WINDOWEVENT_CLOSE: requestQuit(); break;
@@ -34,7 +43,9 @@ void handleEvent(const SDL_Event& event, PumpResult& result) {
         case SDL_WINDOWEVENT: handleWindowEvent(event.window, result); break;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            if (!event.key.repeat) setKeyDown(dikFromSdlScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
+            if (!event.key.repeat)
+                setKeyDown(dikFromSdlScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN,
+                           eventTime(event.key.timestamp));
             break;
         case SDL_MOUSEBUTTONDOWN:
             // The renderer's logical size already maps the position into

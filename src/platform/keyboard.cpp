@@ -11,6 +11,22 @@ namespace {
 
 std::array<std::uint8_t, kKeyCount> keys{};
 
+// A ring: when full, the oldest event gives way.
+struct KeyEventQueue {
+    std::array<KeyEvent, kKeyEventCapacity> events{};
+    std::size_t first = 0, count = 0;
+
+    void push(const KeyEvent& event) {
+        if (count == events.size()) {
+            first = (first + 1) % events.size();
+            --count;
+        }
+        events[(first + count++) % events.size()] = event;
+    }
+};
+
+KeyEventQueue queue;
+
 struct ScancodePair {
     SDL_Scancode sdl;
     int dik;
@@ -163,14 +179,30 @@ constexpr auto kScancodeMap = buildScancodeMap();
 
 const std::uint8_t* keyTable() { return keys.data(); }
 
-void setKeyDown(int dik, bool down) {
+void setKeyDown(int dik, bool down) { setKeyDown(dik, down, clock().nowMicros()); }
+
+void setKeyDown(int dik, bool down, Micros at) {
     if (dik < 0 || dik >= kKeyCount) return;
     keys[dik] = down ? kKeyDown : 0;
+    queue.push(KeyEvent{dik, down, at});
 }
+
+bool takeKeyEvent(Micros until, KeyEvent& event) {
+    if (queue.count == 0 || queue.events[queue.first].at > until) return false;
+    event = queue.events[queue.first];
+    queue.first = (queue.first + 1) % queue.events.size();
+    --queue.count;
+    return true;
+}
+
+void clearKeyEvents() { queue.count = 0; }
 
 bool isKeyDown(int dik) { return dik >= 0 && dik < kKeyCount && (keys[dik] & kKeyDown); }
 
-void releaseAllKeys() { keys.fill(0); }
+void releaseAllKeys() {
+    for (int dik = 0; dik < kKeyCount; ++dik)
+        if (keys[std::size_t(dik)] & kKeyDown) setKeyDown(dik, false);
+}
 
 int dikFromSdlScancode(int scancode) {
     if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return -1;

@@ -4,17 +4,34 @@
 // the headless script feeds it directly; the game never sees OS key codes.
 #include <cstdint>
 
+#include "platform/clock.h"
+
 namespace kv::platform {
 
 // The live table; readKeyboard copies it into the game's own.
 const std::uint8_t* keyTable();
 
-// Out-of-range codes are ignored.
+// Out-of-range codes are ignored. A change also joins the queue of key
+// events with the clock time it happened at (now when not given).
 void setKeyDown(int dik, bool down);
+void setKeyDown(int dik, bool down, Micros at);
 bool isKeyDown(int dik);
 
-// Everything up: on focus loss (keys released elsewhere never reach us)
-// and between test runs.
+// Every key going down or up, in order, with its time: what play reads,
+// so a press counts at its moment and a tap between two frames is not
+// lost. The queue keeps the latest kKeyEventCapacity events.
+struct KeyEvent {
+    int dik = 0;
+    bool down = false;
+    Micros at = 0;
+};
+inline constexpr int kKeyEventCapacity = 256;
+// Takes the oldest queued event if it happened at or before `until`.
+bool takeKeyEvent(Micros until, KeyEvent& event);
+void clearKeyEvents();
+
+// Everything up (queued as releases now): on focus loss (keys released
+// elsewhere never reach us) and between test runs.
 void releaseAllKeys();
 
 // DirectInput scan code of an SDL scancode (given as its number so that

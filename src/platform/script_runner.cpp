@@ -20,8 +20,8 @@ void ScriptRunner::advance(Micros now) {
     for (; next_ < script_.actions.size() && script_.actions[next_].at <= elapsed; ++next_) {
         const ScriptAction& action = script_.actions[next_];
         switch (action.kind) {
-            case ScriptAction::Kind::KeyDown: setKeyDown(action.key, true); break;
-            case ScriptAction::Kind::KeyUp: setKeyDown(action.key, false); break;
+            case ScriptAction::Kind::KeyDown: setKeyDown(action.key, true, origin_ + action.at); break;
+            case ScriptAction::Kind::KeyUp: setKeyDown(action.key, false, origin_ + action.at); break;
             case ScriptAction::Kind::Click: pushMouseClick({action.x, action.y}); break;
             case ScriptAction::Kind::Shot:
                 if (!savePng(lastPresentedFrame(), action.file)) ++failedShots_;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "play/long_notes.h"
 #include "play/press_sample.h"
 #include "play/replay_playback.h"
 #include "play/tallies.h"
@@ -11,17 +12,19 @@ namespace {
 
 bool judgeable(const PoolObject& object) { return object.kind >= 1 && object.kind <= 3; }
 
-int distanceFromLine(const PoolObject& object) { return std::abs(object.y - kLineY); }
+// Objects move one unit a step, so `stepsAgo` steps back each stood that
+// much higher.
+int distanceFromLine(const PoolObject& object, int stepsAgo) { return std::abs(object.y - stepsAgo - kLineY); }
 
-// The judgeable note of the lane nearest the line, or -1.
-int aimedNote(const Play& play, int lane) {
+// The judgeable note of the lane nearest the line `stepsAgo` steps ago, or -1.
+int aimedNote(const Play& play, int lane, int stepsAgo) {
     int best = -1;
     int bestDistance = kLineY;
     for (int slot = 0; slot < kObjectPoolSize; ++slot) {
         const PoolObject& object = play.pool[std::size_t(slot)];
-        if (object.lane != lane || !judgeable(object) || distanceFromLine(object) >= bestDistance) continue;
+        if (object.lane != lane || !judgeable(object) || distanceFromLine(object, stepsAgo) >= bestDistance) continue;
         best = slot;
-        bestDistance = distanceFromLine(object);
+        bestDistance = distanceFromLine(object, stepsAgo);
     }
     return best;
 }
@@ -54,9 +57,12 @@ JudgementCode judgeDistance(int d, const Chart& chart, const PlayConfig& config)
 }
 
 void hitNote(PlayContext& ctx, PoolObject& note, JudgementCode code) {
-    if (code == Cool || code == Great) {
+    if (code == Cool || code == Great) ctx.play.lanes[std::size_t(note.lane)].hitFlash = HitFlash{true, code == Great, 1};
+    if (note.length > 0 && code != Miss) {
+        note.kind += kHitKept;  // a long note stays to be held
+        startHold(note, code);
+    } else if (code == Cool || code == Great) {
         note.kind += kHitVanish;
-        ctx.play.lanes[std::size_t(note.lane)].hitFlash = HitFlash{true, code == Great, 1};
     } else if (code == Good || code == Break) {
         note.kind += kHitKept;
     }
@@ -64,24 +70,21 @@ void hitNote(PlayContext& ctx, PoolObject& note, JudgementCode code) {
 
 // Judges a new press; returns the code a replay records (MISS also for a
 // press that judged nothing).
-JudgementCode judgePress(PlayContext& ctx, int lane) {
+JudgementCode judgePress(PlayContext& ctx, int lane, int stepsAgo) {
     Play& play = ctx.play;
-    const int slot = aimedNote(play, lane);
+    const int slot = aimedNote(play, lane, stepsAgo);
     if (slot < 0) {
         if (!ctx.config.igMiss && laneHasObject(play, lane)) chargeMiss(ctx);
         return Miss;
     }
     PoolObject& note = play.pool[std::size_t(slot)];
     const int c = chordFactor(nearestOtherNote(play, slot));
-    const JudgementCode code = judgeDistance(distanceFromLine(note), ctx.chart, ctx.config);
+    const JudgementCode code = judgeDistance(distanceFromLine(note, stepsAgo), ctx.chart, ctx.config);
     if (code == Cool) play.bonusScore += 2 * c;
     if (code == Great) play.bonusScore += c;
     if (code != Miss || !ctx.config.igMiss) applyJudgement(ctx, code);
     hitNote(ctx, note, code);
-
-    play.score = computeScore(play, ctx.chart.noteCount);
-    if (ctx.config.gauge == HighScore) play.gauge = float(play.score) * 0.0005f;
-    if (play.combo > play.maxCombo) play.maxCombo = play.combo;
+    updateScore(ctx);
     return code;
 }
 
@@ -112,7 +115,7 @@ void advanceJudgeDisplay(JudgeDisplay& judge) {
     ++judge.image;
 }
 
-void judgeKeys(PlayContext& ctx, const LaneControls& controls) {
+void judgeKeys(PlayContext& ctx, const LaneControls& controls, const LaneLateness& lateSteps) {
     Play& play = ctx.play;
     advanceJudgeDisplay(play.judge);
     if (play.autoplayActive || play.replayActive) {
@@ -126,10 +129,11 @@ void judgeKeys(PlayContext& ctx, const LaneControls& controls) {
         state.previousControl = state.control;
         state.control = controls[std::size_t(lane)];
         if (state.control != 0) state.keyFlash = 10;
+        followHold(ctx, lane, state.control != 0);
         const bool newPress = (state.control == 1 || state.control == 2) && state.control != state.previousControl;
         if (!newPress) continue;
 
-        const JudgementCode code = play.cleared >= 0 ? judgePress(ctx, lane) : Miss;
+        const JudgementCode code = play.cleared >= 0 ? judgePress(ctx, lane, lateSteps[std::size_t(lane)]) : Miss;
         soundPress(ctx, lane, ctx.config.missPitch && badJudgementShowing(play.judge));
         recordPress(ctx, lane, code);
     }

@@ -11,9 +11,13 @@ namespace kv {
 // Control state of each lane this step: 0 up, 1 down, 2 the turntable's
 // second direction.
 using LaneControls = std::array<std::int8_t, kLaneCount>;
+// Per lane, how many steps before this one a new press belongs to (it
+// reached the game after its own step had run): it is judged where the
+// notes stood then. 0 for every press the step sees in time.
+using LaneLateness = std::array<std::int16_t, kLaneCount>;
 
 // One logic step of input judging.
-void judgeKeys(PlayContext& ctx, const LaneControls& controls);
+void judgeKeys(PlayContext& ctx, const LaneControls& controls, const LaneLateness& lateSteps = {});
 
 // Advances the judgement image's animation phases by its age.
 void advanceJudgeDisplay(JudgeDisplay& judge);

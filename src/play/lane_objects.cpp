@@ -1,5 +1,6 @@
 #include "play/lane_objects.h"
 
+#include "play/long_notes.h"
 #include "play/replay_playback.h"
 #include "play/tallies.h"
 
@@ -20,8 +21,10 @@ void releaseNotes(PlayContext& ctx) {
         std::int32_t& index = play.lanes[std::size_t(lane)].spawnIndex;
         while (index < notes.size() && notes[index].measure <= spawn.measure && notes[index].position <= spawn.step) {
             const ChartObject& note = notes[index++];
-            if (PoolObject* slot = freeSlot(play))
+            if (PoolObject* slot = freeSlot(play)) {
                 *slot = PoolObject{entryKind(note.kind), kEntryY, lane, note.sample, noteColour(ctx.config, lane)};
+                slot->length = poolLength(ctx, note);
+            }
         }
     }
 }
@@ -55,6 +58,9 @@ void noteArrived(PlayContext& ctx, int laneNumber) {
 void reachLine(PlayContext& ctx, PoolObject& object) {
     Play& play = ctx.play;
     ++object.kind;
+    // Notes the game plays itself hold their long notes to the end.
+    const bool playedByGame = object.kind < 0x40 && (play.autoplayActive || object.kind >= 0x10);
+    if (playedByGame && object.length > 0) object.hold = Holding;
     if (object.kind < 0x40 && play.autoplayActive) {
         ctx.sound.playSample(object.sample);
         return;
@@ -67,10 +73,12 @@ void reachLine(PlayContext& ctx, PoolObject& object) {
     noteArrived(ctx, object.lane);
 }
 
+// A long note leaves once its end has; a missed head is charged as it passes.
 void leaveLane(PlayContext& ctx, PoolObject& object) {
     Play& play = ctx.play;
     const bool unhitPlayable = object.kind < 4;
-    object.kind = 0;
+    if (endY(object) > kExitY) object.kind = 0;
+    else if (unhitPlayable) object.kind += kHitKept;
     if (!unhitPlayable || play.autoplayActive || play.replayActive) return;
     chargePassedNote(ctx);
     if (ctx.config.style == Scan2) play.lanes[std::size_t(object.lane)].missSpark = true;
@@ -99,6 +107,11 @@ void spawnObjects(PlayContext& ctx) {
     releaseBarLine(ctx);
 }
 
+void reachLineWhileStopped(PlayContext& ctx) {
+    for (PoolObject& object : ctx.play.pool)
+        if ((object.kind & 3) == kApproaching && object.y >= kLineY) reachLine(ctx, object);
+}
+
 void advanceObjects(PlayContext& ctx) {
     for (PoolObject& object : ctx.play.pool) {
         if (object.kind == 0) continue;
@@ -106,6 +119,7 @@ void advanceObjects(PlayContext& ctx) {
         const int phase = object.kind & 3;
         if (phase == kApproaching && object.y > kLineY) reachLine(ctx, object);
         else if (phase == kPastLine && object.y > kExitY) leaveLane(ctx, object);
+        finishHold(object);
     }
     advanceReplayMarks(ctx);
     for (BarLine& bar : ctx.play.bars)

@@ -15,6 +15,10 @@ void spawnObjects(PlayContext& ctx);
 // lane is a miss.
 void advanceObjects(PlayContext& ctx);
 
+// While the chart stands still, the notes standing on the line reach it
+// (and sound under autoplay) as they would have in the next step.
+void reachLineWhileStopped(PlayContext& ctx);
+
 // Pool kind of a chart note as it enters.
 int entryKind(NoteKind kind);
 

@@ -1,16 +1,25 @@
 #include "play/logic_step.h"
 
 #include "play/lane_objects.h"
+#include "play/stops.h"
 #include "play/timeline.h"
 
 namespace kv {
 
 void runLogicStep(PlayContext& ctx, const StepInput& input) {
     Play& play = ctx.play;
-    timelineStep(ctx, false);
-    if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes);
+    // During a stop the chart stands still and only the keys are read.
+    const bool standing = stopped(play);
+    if (standing) {
+        spendStopStep(play);
+        reachLineWhileStopped(ctx);
+    } else {
+        timelineStep(ctx, false);
+    }
+    if (ctx.config.style != Bonus) judgeKeys(ctx, input.lanes, input.lateSteps);
     if (ctx.mission && play.cleared == 0 && missionLostEarly(*ctx.mission, play, ctx.chart)) play.cleared = -1;
     applyEndKeys(play, input);
+    if (standing) return;
     spawnObjects(ctx);
     advanceObjects(ctx);
 }

@@ -9,6 +9,7 @@ namespace kv {
 
 struct StepInput {
     LaneControls lanes{};
+    LaneLateness lateSteps{};  // presses that reached us after their own step
     bool escape = false;  // ends the run
     bool retry = false;   // F11: play the chart again
     bool back = false;    // F12: back without the result screen

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "play/logic_step.h"
+#include "play/stops.h"
 
 namespace kv {
 namespace {
@@ -36,7 +37,7 @@ MixdownResult runMixdown(PlayContext& ctx, int outputRate, MixdownOutput& output
         const bool ended = cursorAbsoluteStep(play) >= chartEnd;
         if (play.playCursor.measure != lastMeasure) progress(lastMeasure = play.playCursor.measure);
         if (ended) break;
-        elapsedMs += play.tempo.msPerStep;
+        elapsedMs += nextStepMs(play);
         const double dueFrames = elapsedMs * outputRate / 1000.0;
         if (!(dueFrames < double(limit))) {
             output.mix(int(limit - mixed));

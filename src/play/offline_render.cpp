@@ -17,6 +17,7 @@
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
 #include "platform/sound_file.h"
+#include "platform/terminal.h"
 #include "play/mixdown.h"
 #include "play/play_config.h"
 #include "play/run_start.h"
@@ -103,8 +104,11 @@ std::string peakText(int peak) {
     return text;
 }
 
+// The chart is read as the player's settings read it; the rest is fixed.
 Settings renderSettings() {
     Settings settings;
+    settings.LONGNOTES = kv::settings().LONGNOTES;
+    settings.STOPS = kv::settings().STOPS;
     settings.AUTOPLAY = 1;
     settings.KEY = kKeyModeOfChart;
     settings.BGA = 0;
@@ -118,7 +122,8 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     ChartEntry entry;
     std::error_code error;
     const std::string dir = std::filesystem::absolute(chartFile, error).parent_path().string();
-    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}})) return false;
+    if (error || !scanChartHeader(entry, dir, chartFile.filename().string(), RankingPlace{0, {}}, settings.longNotesOn()))
+        return false;
     const std::filesystem::path home = std::filesystem::current_path(error);
     std::filesystem::current_path(dir, error);
     if (error) return false;
@@ -158,13 +163,17 @@ int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
     startRun(ctx, false);
     const int lastMeasure = chart->lastMeasure;
     const int rate = soundOutputRate();
-    const MixdownResult mix = runMixdown(ctx, rate, output, [lastMeasure](int measure) {
-        if (measure <= lastMeasure) std::fprintf(stderr, "\rrendering measure %d/%d", measure, lastMeasure);
+    // The measure count rewrites itself on a terminal; a pipe or a log
+    // gets only the closing line.
+    const bool showProgress = platform::stderrIsTerminal();
+    const MixdownResult mix = runMixdown(ctx, rate, output, [lastMeasure, showProgress](int measure) {
+        if (showProgress && measure <= lastMeasure) std::fprintf(stderr, "\rrendering measure %d/%d", measure, lastMeasure);
     });
     const bool written = output.finish();
     closeMidi();
     shutdownSound();
-    std::fprintf(stderr, "\n%s: %.2f s, %s\n", wavFile.string().c_str(), double(mix.frames) / rate,
+    if (showProgress) std::fputc('\n', stderr);
+    std::fprintf(stderr, "%s: %.2f s, %s\n", wavFile.string().c_str(), double(mix.frames) / rate,
                  peakText(output.peak()).c_str());
     if (mix.cut) {
         std::fprintf(stderr, "render: the song runs past the %d-minute limit; only its first %d minutes were written\n",

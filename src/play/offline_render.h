@@ -2,7 +2,8 @@
 // `game --render CHART OUT.wav`: the chart's whole song (background
 // sounds, every note's keysound, MIDI) mixed offline under full autoplay
 // into a 16-bit stereo WAV at 44.1 kHz, with a progress line on stderr
-// and, at the end, the length and peak level of the mix.
+// when it is a terminal and, at the end, one line with the length and
+// peak level of the mix.
 #include <string>
 
 namespace kv {

@@ -3,6 +3,7 @@
 // and whole logic steps, so the chart advances one step per step length
 // whatever the frame rate.
 #include "play/play_state.h"
+#include "play/stops.h"
 
 namespace kv {
 
@@ -20,15 +21,21 @@ int runDueSteps(Play& play, double elapsedMs, Step step) {
     play.clock.bonusClockMs += elapsedMs;
     int steps = 0;
     TempoState& tempo = play.tempo;
-    while (play.endState == Running && play.clock.stepClockMs > tempo.tickMs) {
+    while (play.endState == Running) {
+        // A stop's steps take wall time whole; the scroll's sub-steps wait.
+        const bool standing = stopped(play);
+        const double dueMs = standing ? nextStepMs(play) : tempo.tickMs;
+        if (standing ? play.clock.stepClockMs < dueMs : play.clock.stepClockMs <= dueMs) break;
         if (steps == kMaxStepsPerFrame) {
             play.clock.stepClockMs = 0;
             break;
         }
-        play.clock.stepClockMs -= tempo.tickMs;
-        tempo.substep += 1.0;
-        if (tempo.substep < tempo.substepsPerStep) continue;
-        tempo.substep -= tempo.substepsPerStep;
+        play.clock.stepClockMs -= dueMs;
+        if (!standing) {
+            tempo.substep += 1.0;
+            if (tempo.substep < tempo.substepsPerStep) continue;
+            tempo.substep -= tempo.substepsPerStep;
+        }
         step();
         ++steps;
     }

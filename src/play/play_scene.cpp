@@ -7,6 +7,7 @@
 #include "base/dik.h"
 #include "base/random.h"
 #include "chart/chart_text.h"
+#include "media/audio/sound_engine.h"
 #include "media/gfx/blit.h"
 #include "media/gfx/display.h"
 #include "media/gfx/picture_loading.h"
@@ -165,9 +166,9 @@ StepInput readEndKeys() {
     return input;
 }
 
-StepInput readStepInput(LaneInput& lanes) {
+StepInput readStepInput(LaneInput& lanes, platform::Micros stepTime, double msPerStep) {
     StepInput input = readEndKeys();
-    lanes.read(input.lanes.data(), int(input.lanes.size()));
+    lanes.read(stepTime, msPerStep, input.lanes.data(), input.lateSteps.data(), int(input.lanes.size()));
     return input;
 }
 
@@ -216,7 +217,9 @@ int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* missio
     writeMessageOnBoard(ctx.mission ? ctx.mission->boardText : chartTextUtf8(entry, entry.title), layout.guidePanel);
     if (play.endState != Running) return sceneResult(play.endState);
 
-    LaneInput lanes(theChart.keyMode);
+    // Presses come after the sound they answer by the sound's own lead and
+    // by whatever the player's JUDGEOFFSET line says.
+    LaneInput lanes(theChart.keyMode, platform::Micros(settings().JUDGEOFFSET) * 1000 + soundStartLeadMicros());
     resetPacer(settings().MAXFPS);
     bool quit = false;
     const bool listen = shell().listenMode != 0;
@@ -235,7 +238,10 @@ int playChart(const ChartEntry& entry, int stageIndex, const PlayMission* missio
                 play.endState = Escaped;  // stops the remaining steps
                 return;
             }
-            runLogicStep(ctx, readStepInput(lanes));
+            // The step's moment came the clock's remainder ago, inside this frame.
+            const platform::Micros stepTime = now - platform::Micros(play.clock.stepClockMs * 1000.0);
+            sound.setMoment(stepTime);
+            runLogicStep(ctx, readStepInput(lanes, stepTime, play.tempo.msPerStep));
         });
         // A tempo slow enough to bring no step for a long while must not
         // hold the player on this screen.

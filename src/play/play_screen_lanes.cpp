@@ -62,7 +62,28 @@ void barLines(const LaneView& view) {
     }
 }
 
+// A long note's body runs from its end down to its head (held: to the
+// line), under the note sprites and whatever VIEW hides of them.
+void longNoteBodies(const LaneView& view) {
+    const int noteHeight = view.sheet[kBemusicNotes].height();
+    const int lineOffset = noteOffset(view.play, view.config, kLineY);
+    for (const PoolObject& object : view.play.pool) {
+        if (object.kind == 0 || object.length <= 0 || object.kind >= 0x40 || !view.shown(object.lane)) continue;
+        const int head = noteOffset(view.play, view.config, drawnHeadY(object));
+        if (head == kNotDrawn) continue;
+        const int end = std::max(0, noteOffset(view.play, view.config, endY(object)));
+        const int bottom = std::min(head, lineOffset + noteHeight);
+        if (bottom <= end) continue;
+        const int a = noteY(view, end) + noteHeight / 2, b = noteY(view, bottom) + noteHeight / 2;
+        const int cell = (object.hold == Holding ? kBemusicHeldBodies : kBemusicLongBodies) + object.colour;
+        const Rect& body = view.sheet[cell];
+        const int x = view.laneX(object.lane);
+        stretchSpriteKeyed(x, std::min(a, b), x + body.width(), std::max(a, b), &body, kStyleSlot);
+    }
+}
+
 void notes(const LaneView& view) {
+    longNoteBodies(view);
     forEachVisibleNote(view, kLaneBands, [&](const PoolObject& object, int offset) {
         view.cell(kBemusicNotes + 4 * object.colour + view.play.noteFrame, view.laneX(object.lane), noteY(view, offset));
     });

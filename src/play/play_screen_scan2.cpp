@@ -89,6 +89,10 @@ void drawScanBoard(const LaneView& view) {
     forEachVisibleNote(view, kLaneBands, [&](const PoolObject& object, int offset) {
         view.cell(kScanNotes + 2 * object.colour + frame, sweepX(view, sweepOf(view, offset)), view.laneX(object.lane));
     });
+    // A long note's end stands where it is due, in the other animation frame.
+    forEachVisibleNote(view, kLaneBands, [&](const PoolObject& object, int offset) {
+        view.cell(kScanNotes + 2 * object.colour + 1 - frame, sweepX(view, sweepOf(view, offset)), view.laneX(object.lane));
+    }, true);
     forEachReplayMark(view, [&](const ReplayMark& mark, int offset) {
         view.cell(kScanReplayMarks + 5 * mark.colour + mark.code, sweepX(view, sweepOf(view, offset)),
                   view.laneX(mark.lane));

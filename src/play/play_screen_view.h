@@ -5,6 +5,7 @@
 #include "base/surface.h"
 #include "chart/chart.h"
 #include "play/lane_layout.h"
+#include "play/long_notes.h"
 #include "play/note_visibility.h"
 #include "play/play_config.h"
 #include "play/play_state.h"
@@ -31,14 +32,21 @@ struct LaneView {
 // The cells of a style's sheet.
 const Rect* styleSheet(int style);
 
+// Where a note's head is drawn: a held long note keeps it on the line.
+inline int drawnHeadY(const PoolObject& object) {
+    return object.hold == Holding && object.y > kLineY ? kLineY : object.y;
+}
+
 // Calls draw(object, offset) for every pooled note of a shown lane that
-// VIEW lets be seen, with the offset it is drawn at.
+// VIEW lets be seen, with the offset it is drawn at; with `atEnds`, for
+// the end of every long note instead.
 template <class Draw>
-void forEachVisibleNote(const LaneView& view, const VisibilityBands& bands, Draw&& draw) {
+void forEachVisibleNote(const LaneView& view, const VisibilityBands& bands, Draw&& draw, bool atEnds = false) {
     for (const PoolObject& object : view.play.pool) {
         // Gone: free, hit away, or invisible.
         if (object.kind == 0 || (object.kind & kHitVanish) || object.kind >= 0x40 || !view.shown(object.lane)) continue;
-        const int offset = noteOffset(view.play, view.config, object.y);
+        if (atEnds && object.length <= 0) continue;
+        const int offset = noteOffset(view.play, view.config, atEnds ? endY(object) : drawnHeadY(object));
         if (offset == kNotDrawn) continue;
         if (const auto drawn = visibleNoteOffset(offset, object.lane, view.play.playCursor.step, view.config, bands))
             draw(object, *drawn);
@@ -49,7 +57,7 @@ void forEachVisibleNote(const LaneView& view, const VisibilityBands& bands, Draw
 template <class Draw>
 void forEachReplayMark(const LaneView& view, Draw&& draw) {
     for (const ReplayMark& mark : view.play.marks) {
-        if (mark.code == 0 || !view.shown(mark.lane)) continue;
+        if (mark.code == 0 || mark.code == kReplayRelease || !view.shown(mark.lane)) continue;
         const int offset = noteOffset(view.play, view.config, mark.y);
         if (offset != kNotDrawn) draw(mark, offset);
     }

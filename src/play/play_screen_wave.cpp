@@ -21,7 +21,7 @@ constexpr int kFarCorner = 413;
 
 void drawWaveNotes(const LaneView& view) {
     const int keyY = view.layout.keyRowY;
-    forEachVisibleNote(view, kWaveBands, [&](const PoolObject& object, int offset) {
+    const auto drawNote = [&](const PoolObject& object, int offset) {
         const int x = view.laneX(object.lane);
         const int travelled = view.substep + offset;
         const int nearX = x + travelled - kNearCorner, farX = x - travelled + kFarCorner;
@@ -31,7 +31,10 @@ void drawWaveNotes(const LaneView& view) {
         view.cell(quarters + 1, farX, nearY);   // upper right
         view.cell(quarters + 2, nearX, farY);   // lower left
         view.cell(quarters + 3, farX, farY);    // lower right
-    });
+    };
+    forEachVisibleNote(view, kWaveBands, drawNote);
+    // A long note's end flies in like a head of its own.
+    forEachVisibleNote(view, kWaveBands, drawNote, true);
 }
 
 void drawWaveProgress(const LaneView& view) {

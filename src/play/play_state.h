@@ -33,6 +33,11 @@ constexpr std::uint16_t kBlankPicture = 0xFFFE;
 
 // Judgement codes, as a replay stores them.
 enum JudgementCode : std::int8_t { Cool = 1, Great = 2, Good = 3, Break = 4, Miss = 5 };
+// A replay's entry for a key let go while it held a long note.
+constexpr std::int16_t kReplayRelease = 6;
+
+// A long note after its head was judged.
+enum HoldState : std::int8_t { NotHeld = 0, Holding = 1, HoldBroken = 2 };
 
 // Judgement display images.
 constexpr int kAutoplayImage = 122;
@@ -55,6 +60,9 @@ struct PoolObject {
     std::int32_t sample = 0;
     std::int32_t colour = 0;
     std::int8_t bulletsFired = 0;  // BONUS: aimed shots this enemy has fired
+    std::int32_t length = 0;       // long note: steps from its head (at y) to its end
+    std::int8_t hold = NotHeld;
+    std::int8_t holdCode = 0;      // the head's judgement, kept while held
 };
 
 struct BarLine {
@@ -65,7 +73,7 @@ struct BarLine {
 struct ReplayPress {
     std::int16_t measure = 0;
     std::int16_t step = 0;
-    std::int16_t code = 0;  // JudgementCode; Miss also for a press that judged nothing
+    std::int16_t code = 0;  // JudgementCode (Miss also for a press that judged nothing), or kReplayRelease
 };
 
 // Every press of a run, per lane.
@@ -129,6 +137,13 @@ struct EventIndices {
     std::int32_t bgaPoor = 0;
     std::int32_t bgaLayer = 0;
     std::int32_t tempo = 0;
+};
+
+// A pause of the chart: the cursors and the lanes stand still while
+// `remainingMs` of wall time runs out.
+struct StopState {
+    std::int32_t next = 0;  // into Chart.stops
+    double remainingMs = 0;
 };
 
 // What the picture frame shows; an "IsDef" flag means the number indexes
@@ -221,6 +236,7 @@ struct Play {
     TempoState tempo;
     PlayClock clock;
     EventIndices events;
+    StopState stop;
     PictureState pictures;
     SpeedState speed;
     float scanPosition = 0;  // SCAN2 sweep

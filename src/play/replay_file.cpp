@@ -69,7 +69,7 @@ bool decodeReplay(std::span<const std::uint8_t> bytes, std::uint8_t chartChecksu
         for (std::size_t i = 0; i < count; ++i, at += kPressSize) {
             const ReplayPress press{std::int16_t(wordAt(bytes, at + 2, key)), std::int16_t(wordAt(bytes, at, key)),
                                     std::int16_t(bytes[at + 4] ^ key)};
-            if (press.code < Cool || press.code > Miss) return false;
+            if (press.code < Cool || press.code > kReplayRelease) return false;
             for (std::size_t b = at; b < at + kPressSize; ++b) sum += bytes[b] ^ key;
             decoded->lanes[std::size_t(lane)].push(press);
         }

@@ -19,7 +19,8 @@ std::vector<std::uint8_t> encodeReplay(const ReplayRecord& record, std::uint8_t 
 
 // Fills the record only from a whole, undamaged file of this chart: the
 // checksum byte, the lane counts (at most 2000 each), the length, every
-// judgement code (1-5) and the closing sum must all agree.
+// code (judgements 1-5, long-note releases 6) and the closing sum must all
+// agree.
 bool decodeReplay(std::span<const std::uint8_t> bytes, std::uint8_t chartChecksum, ReplayRecord& record);
 
 bool loadReplay(const std::filesystem::path& file, std::uint8_t chartChecksum, ReplayRecord& record);

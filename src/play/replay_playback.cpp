@@ -1,5 +1,6 @@
 #include "play/replay_playback.h"
 
+#include "play/long_notes.h"
 #include "play/press_sample.h"
 #include "play/run_outcome.h"
 #include "play/timeline.h"
@@ -61,8 +62,11 @@ void advanceReplayMarks(PlayContext& ctx) {
     for (ReplayMark& mark : ctx.play.marks) {
         if (mark.code == 0) continue;
         if (++mark.y <= kLineY) continue;
+        // A release is silent; it ends the hold its press began.
+        const bool release = mark.code == kReplayRelease;
         mark.code = 0;
-        soundPress(ctx, mark.lane, false);
+        showHold(ctx.play, mark.lane, !release);
+        if (!release) soundPress(ctx, mark.lane, false);
     }
 }
 

@@ -6,9 +6,9 @@
 
 namespace kv {
 
-void SlotSound::playSample(int sample) { kv::playSample(chartSampleSlot(sample)); }
+void SlotSound::playSample(int sample) { playSampleAt(chartSampleSlot(sample), moment()); }
 
-void SlotSound::playSampleLow(int sample) { kv::playSampleLow(chartSampleSlot(sample)); }
+void SlotSound::playSampleLow(int sample) { playSampleLowAt(chartSampleSlot(sample), moment()); }
 
 void SlotSound::startMusic() { playMidi(); }
 

@@ -96,6 +96,25 @@ void applyJudgement(PlayContext& ctx, JudgementCode code) {
     bounceGaugeBar(play, code);
 }
 
+void updateScore(PlayContext& ctx) {
+    Play& play = ctx.play;
+    play.score = computeScore(play, ctx.chart.noteCount);
+    if (ctx.config.gauge == HighScore) play.gauge = float(play.score) * 0.0005f;
+    if (play.combo > play.maxCombo) play.maxCombo = play.combo;
+}
+
+void breakHeldNote(PlayContext& ctx, JudgementCode headCode) {
+    Play& play = ctx.play;
+    switch (headCode) {
+        case Cool: --play.coolCount; break;
+        case Great: --play.greatCount; break;
+        case Good: --play.goodCount; break;
+        default: return;  // only COOL to GOOD are ever held
+    }
+    applyJudgement(ctx, Break);
+    updateScore(ctx);
+}
+
 void chargePassedNote(PlayContext& ctx) {
     Play& play = ctx.play;
     play.combo = 0;

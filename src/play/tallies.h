@@ -29,6 +29,13 @@ void countJudgement(PlayContext& ctx, JudgementCode code);
 // without touching the combo).
 void applyJudgement(PlayContext& ctx, JudgementCode code);
 
+// The score from the counts; under HIGHSC. the gauge follows it; the best
+// combo so far.
+void updateScore(PlayContext& ctx);
+
+// A long note let go too early: its head's judgement becomes a BREAK.
+void breakHeldNote(PlayContext& ctx, JudgementCode headCode);
+
 // A press that missed: charged at once, so the note that later passes
 // unhit is not charged again.
 void chargeMiss(PlayContext& ctx);

@@ -3,6 +3,7 @@
 #include "play/replay_playback.h"
 #include "play/run_outcome.h"
 #include "play/scroll_speed.h"
+#include "play/stops.h"
 #include "play/tempo.h"
 
 namespace kv {
@@ -107,6 +108,7 @@ void rewindTimeline(PlayContext& ctx) {
     play.playCursor = Cursor{kPlayStartMeasure, kPlayStartStep, 0};
     play.playAbsStep = 0;
     play.events = EventIndices{};
+    play.stop = StopState{};
     play.pictures = PictureState{};
     play.noteAnimCounter = 0;
     play.noteFrame = 0;
@@ -131,6 +133,7 @@ void timelineStep(PlayContext& ctx, bool preRoll) {
     advanceCursor(play.spawnCursor, ctx.chart);
     advancePlayCursor(ctx);
     firePlayCursorEvents(ctx);
+    startDueStops(ctx);
     if (++play.noteAnimCounter >= kNoteAnimSteps) {
         play.noteAnimCounter = 0;
         play.noteFrame = (play.noteFrame + 1) % 4;

@@ -72,6 +72,16 @@ struct Settings {
     std::string SFONT = "times new roman";
     std::vector<std::string> PATH;  // extra song folders
 
+    // Extensions beyond the classic game. Each has a line of its own; a
+    // missing line reads as the classic behaviour.
+    std::int32_t JUDGEOFFSET = 0;  // ms (-99..99) a press may come after the sound and still be exact
+    std::int8_t LONGNOTES = 0;     // 1: long notes, and ".bml" charts in the library
+    std::int8_t STOPS = 0;         // 1: #STOP pauses the chart
+    // The extension lines as the file held them, written back byte for byte.
+    std::vector<std::string> extensionLines;
+    bool longNotesOn() const { return LONGNOTES == 1; }
+    bool stopsOn() const { return STOPS == 1; }
+
     // Run-only toggles: never written, off at every start.
     std::int8_t PERFECT2 = 0;
     std::int8_t MISSPITCH = 0;

@@ -70,6 +70,12 @@ constexpr NumericKey kOptionKeys[] = {
 };
 // The skin list is only known later; the skin reader checks the upper end.
 constexpr NumericKey kSkinKey = {"SKIN", &Settings::SKIN, 0, 127};
+// Lines beyond the classic file, kept as written.
+constexpr NumericKey kExtensionKeys[] = {
+    {"JUDGEOFFSET", &Settings::JUDGEOFFSET, -99, 99},
+    {"LONGNOTES", &Settings::LONGNOTES, 0, 1},
+    {"STOPS", &Settings::STOPS, 0, 1},
+};
 
 int readField(const Settings& settings, const NumericKey& key) {
     return std::visit([&](auto field) { return int(settings.*field); }, key.field);
@@ -113,11 +119,20 @@ void readBindings(const char* value, std::array<std::int32_t, kBindingCount>& co
     }
 }
 
+const NumericKey* findExtensionKey(const char* name) {
+    for (const NumericKey& key : kExtensionKeys)
+        if (std::strcmp(name, key.name) == 0) return &key;
+    return nullptr;
+}
+
 void applyLine(Settings& settings, const char* line) {
     char key[80];
     const char* value = line + takeFirstWord(line, key);
     upcaseAscii(key);
-    if (const NumericKey* numeric = findNumericKey(key)) {
+    if (const NumericKey* extension = findExtensionKey(key)) {
+        storeField(settings, *extension, parseSignedInt(value));
+        settings.extensionLines.emplace_back(line);
+    } else if (const NumericKey* numeric = findNumericKey(key)) {
         storeField(settings, *numeric, parseSignedInt(value));
     } else if (std::strcmp(key, "NAME") == 0) {
         settings.NAME = restOfLine(value, kNameLength);
@@ -160,6 +175,7 @@ std::string formatSettings(const Settings& settings) {
     addLine(out, "LFONT " + settings.LFONT);
     addLine(out, "SFONT " + settings.SFONT);
     for (const std::string& path : settings.PATH) addLine(out, "PATH " + path);
+    for (const std::string& line : settings.extensionLines) addLine(out, line);
     return out;
 }
 

@@ -17,6 +17,10 @@ inline constexpr const char* kSettingsFileName = "KV2.CFG";
 // opened; the record is complete either way.
 int loadSettings(Settings& settings, const std::filesystem::path& file = kSettingsFileName);
 
+// Extension lines (JUDGEOFFSET, LONGNOTES, STOPS) are read into their fields and kept in
+// `extensionLines`, which the writer puts back exactly as they were, after
+// the classic lines; a file without them is written without them.
+//
 // Writes the whole record (but the run-only toggles) through a temporary
 // file renamed into place, so a failed write never leaves a half file.
 // Returns 1 on success, 0 when the file could not be written.

@@ -82,7 +82,11 @@ int runSysconfig(const SysconfigOptions& options) {
             return 2;
         }
     }
-    if (!platform::startPlatform(options.headless) || !platform::openWindow() ||
+    if (!platform::startPlatform(options.headless)) {
+        std::fprintf(stderr, "sysconfig: %s\n", platform::startProblem().c_str());
+        return 1;
+    }
+    if (!platform::openWindow() ||
         !platform::openPresentation(true, kCaption, kDialogWidth, kDialogHeight)) {
         platform::showMessage("The settings window could not be opened.");
         platform::stopPlatform();
@@ -92,7 +96,9 @@ int runSysconfig(const SysconfigOptions& options) {
         std::optional<platform::ScriptRunner> runner;
         if (options.headless) runner.emplace(std::move(script));
         Session session;
-        session.file = platform::resolvePath(kSettingsFileName, options.home + "/");
+        // Like the game, the file of its own program folder, wherever it was started from.
+        const std::string home = options.home.empty() ? platform::executableFolder() : options.home + "/";
+        session.file = platform::resolvePath(kSettingsFileName, home);
         loadSystemSettings(session.settings, session.file);
         showSettings(session.settings, session.dialog);
         runDialog(session);

@@ -6,7 +6,7 @@
 namespace kv::sysconfig {
 
 struct SysconfigOptions {
-    std::string home = ".";  // the folder whose "KV2.CFG" is edited
+    std::string home;  // the folder whose "KV2.CFG" is edited; empty: the program's own
     bool headless = false;
     std::string script;  // headless only
     bool help = false;
@@ -14,7 +14,8 @@ struct SysconfigOptions {
 
 inline constexpr char kSysconfigUsage[] =
     "usage: sysconfig [--home DIR] [--headless [--script FILE]]\n"
-    "Edits the system settings in KV2.CFG of DIR (default: the current folder).\n";
+    "Edits the system settings in KV2.CFG of DIR (default: the folder of the sysconfig program,\n"
+    "which is the game's program folder).\n";
 
 // Returns false with `error` set when the arguments make no sense.
 bool parseSysconfigOptions(int argc, const char* const* argv, SysconfigOptions& options, std::string& error);

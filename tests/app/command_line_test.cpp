@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/command_line.h"
 
@@ -65,6 +67,16 @@ TEST(CommandLineParsing, MistakesAreReportedNotGuessed) {
         EXPECT_FALSE(line.error.empty()) << arguments[0];
         EXPECT_EQ(runCommand(line), ExitUsage) << arguments[0];
     }
+}
+
+TEST(CommandLineHelp, EndsByPointingToTheReadmesGuide) {
+    const std::string usage = kUsage;
+    ASSERT_EQ(usage.back(), '\n');
+    const std::string lastLine = usage.substr(usage.rfind('\n', usage.size() - 2) + 1);
+    EXPECT_NE(lastLine.find("\"How to play\" in README.md"), std::string::npos) << lastLine;
+    std::ostringstream readme;
+    readme << std::ifstream(KV_SOURCE_DIR "/README.md").rdbuf();
+    EXPECT_NE(readme.str().find("\n## How to play\n"), std::string::npos);
 }
 
 }  // namespace

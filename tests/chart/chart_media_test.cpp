@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "chart_fixture.h"
+#include "support/case_name.h"
 
 namespace kv::testing {
 namespace {
@@ -74,12 +75,20 @@ TEST_P(BitmapOptions, BitmapsLoadOnlyWhenShown) {
     EXPECT_EQ(media.pictures.size(), c.loads ? 1u : 0u);
 }
 
+// Case names for test lists and reports.
+std::string bitmapCaseName(const ::testing::TestParamInfo<BitmapOptionCase>& info) {
+    const BitmapOptionCase& c = info.param;
+    return test::caseName(
+        {{"Bga", c.bga}, {"Style", c.style}, {"Line", c.line}, {"LinePos", c.linePos}, {"KeyType", c.keyType}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Loader, BitmapOptions,
                          ::testing::Values(BitmapOptionCase{1, 0, 0, 0, 0, true},
                                            BitmapOptionCase{0, 0, 0, 0, 0, false},   // BGA off
                                            BitmapOptionCase{7, 0, 0, 0, 0, false},   // STAGE shows its own picture
                                            BitmapOptionCase{1, 0, 1, 1, 3, false},   // no room beside 14 keys
-                                           BitmapOptionCase{4, 0, 1, 1, 3, true}));  // FULL needs no room
+                                           BitmapOptionCase{4, 0, 1, 1, 3, true}),  // FULL needs no room
+                         bitmapCaseName);
 
 TEST_F(ChartLoadTest, PictureDefinitionsAreClampedToTheirBitmap) {
     media.pictureSizes[5 + 4] = {200, 100};

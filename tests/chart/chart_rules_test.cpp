@@ -7,6 +7,7 @@
 #include "chart/judge_windows.h"
 #include "chart/key_mode.h"
 #include "chart/picture_frame.h"
+#include "support/case_name.h"
 
 namespace kv {
 namespace {
@@ -31,6 +32,12 @@ TEST_P(JudgeWindows, WidenWithTempoAndRank) {
               c.windows);
 }
 
+// Case names for test lists and reports.
+std::string windowCaseName(const ::testing::TestParamInfo<WindowCase>& info) {
+    const WindowCase& c = info.param;
+    return test::caseName({{"Tempo", c.tempo}, {"Rank", c.rank}, {"CoolOnly", c.coolOnly}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Loader, JudgeWindows,
                          ::testing::Values(WindowCase{130, 2, false, {5, 9, 16, 32}},
                                            WindowCase{65, 2, false, {3, 5, 10, 20}},
@@ -43,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(Loader, JudgeWindows,
                                            WindowCase{2000, 3, false, {66, 121, 127, 127}},
                                            // Beyond what an int holds once scaled.
                                            WindowCase{1e11, 3, false, {127, 127, 127, 127}},
-                                           WindowCase{1e300, 0, true, {127, 127, 127, 127}}));
+                                           WindowCase{1e300, 0, true, {127, 127, 127, 127}}),
+                         windowCaseName);
 
 struct GaugeCase {
     const char* name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "chart_fixture.h"
+#include "support/case_name.h"
 
 namespace kv::testing {
 namespace {
@@ -68,6 +69,12 @@ TEST_P(HeaderTempo, BaseTempoIsPositiveAndPlayTempoTakesTheRateOptions) {
     EXPECT_NEAR(chart->playTempo, c.playTempo, 1e-9);
 }
 
+// Case names for test lists and reports.
+std::string headerTempoCaseName(const ::testing::TestParamInfo<HeaderTempoCase>& info) {
+    const HeaderTempoCase& c = info.param;
+    return test::caseName({{"Bpm", c.entryBpm}, {"Tempo", c.tempo}, {"BpmEdit", c.bpmEdit}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Loader, HeaderTempo,
                          ::testing::Values(HeaderTempoCase{150.0f, 0, 50, 150.0, 150.0},
                                            HeaderTempoCase{-150.0f, 0, 50, 150.0, 150.0},  // chart changes tempo
@@ -75,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Loader, HeaderTempo,
                                            HeaderTempoCase{100.0f, 1, 50, 100.0, 150.0},
                                            HeaderTempoCase{100.0f, 4, 50, 100.0, 50.0},
                                            HeaderTempoCase{100.0f, 0, 60, 100.0, 101.0},
-                                           HeaderTempoCase{100.0f, 3, 0, 100.0, 71.25}));
+                                           HeaderTempoCase{100.0f, 3, 0, 100.0, 71.25}),
+                         headerTempoCaseName);
 
 TEST_F(ChartLoadTest, TempoOptionPitchesEverySample) {
     settings.TEMPO = 2;

@@ -1,8 +1,10 @@
 // The demo songs mixed down by `game --render`: every chart keeps clear of
 // full scale on its own, so the output limiter never touches our songs,
-// and the render reports the peak it reached.
+// and the render reports the peak it reached, in one line when its stderr
+// is a log rather than a terminal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -31,6 +33,8 @@ TEST(DemoMix, EveryDemoChartRendersWithHeadroomAndReportsItsPeak) {
         char reported[32];
         std::snprintf(reported, sizeof reported, "peak %.1f dBFS", 20.0 * std::log10(peak / 32768.0));
         EXPECT_NE(run.errors.find(reported), std::string::npos) << run.errors;
+        EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+        EXPECT_EQ(run.errors.find('\r'), std::string::npos) << run.errors;
     }
 }
 

@@ -13,11 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A chart of two 130 BPM measures naming two pictures.
+// A chart of two 130 BPM measures naming two pictures, one of them and a
+// missing sample in two slots each.
 fs::path writeInfoChart(const test::GameFolder& game) {
     const fs::path folder = game / "infosong";
     fs::create_directories(folder);
-    std::ofstream(folder / "chart.bms") << "#BPM 130\n#BMP01 e.bmp\n#BMP02 gone.bmp\n#00111:01\n#00104:01\n";
+    std::ofstream(folder / "chart.bms") << "#BPM 130\n#WAV01 lost.wav\n#WAV02 LOST.WAV\n"
+                                           "#BMP01 e.bmp\n#BMP02 gone.bmp\n#BMP03 gone.bmp\n#00111:01\n#00104:01\n";
     // Play finds "e.bmp" as the PNG of the same name.
     std::ofstream(folder / "e.png", std::ios::binary) << "any bytes";
     return folder / "chart.bms";
@@ -28,11 +30,12 @@ double playSeconds(const std::string& json) {
     return std::regex_search(json, match, std::regex("\"playSeconds\":([0-9.e+-]+)")) ? std::stod(match[1]) : -1;
 }
 
-TEST(InfoReport, PicturesPlayFindsUnderAnotherExtensionAreNotMissing) {
+TEST(InfoReport, ListsEachMissingFileOnceAndNotThoseFoundUnderAnotherExtension) {
     test::GameFolder game(KV_HOME);
     const auto run = game.tool({"--info", writeInfoChart(game).string()});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_NE(run.output.find("\"missingPictures\":[\"gone.bmp\"]"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\"missingSamples\":[\"lost.wav\"]"), std::string::npos) << run.output;
 }
 
 TEST(InfoReport, PlaySecondsFollowTempoAndBpmEdit) {

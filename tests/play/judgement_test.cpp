@@ -3,6 +3,7 @@
 #include "play/judgement.h"
 #include "play/tallies.h"
 #include "play_fixture.h"
+#include "support/case_name.h"
 
 namespace kv::test {
 namespace {
@@ -26,14 +27,37 @@ public:
         o = PoolObject{kind, kLineY - d, lane, 7, 0};
         return o;
     }
-    void pressLane(int lane, int state = 1) {
+    void pressLane(int lane, int state = 1, int lateSteps = 0) {
         LaneControls controls{};
         controls[std::size_t(lane)] = std::int8_t(state);
+        LaneLateness late{};
+        late[std::size_t(lane)] = std::int16_t(lateSteps);
         PlayContext ctx = context();
-        judgeKeys(ctx, controls);
+        judgeKeys(ctx, controls, late);
         judgeKeys(ctx, LaneControls{});
     }
 };
+
+// A press that reached the game after its own step had run is judged
+// where the notes stood in that step: each was one unit a step higher.
+TEST(LatePress, IsJudgedWhereTheNotesStoodInItsOwnStep) {
+    struct Case {
+        int d;          // distance before the line now (negative: past it)
+        int lateSteps;  // how many steps ago the press happened
+        JudgementCode code;
+    };
+    const Case cases[] = {
+        {-6, 0, Great}, {-6, 6, Cool}, {2, 0, Cool}, {2, 4, Great}, {-12, 4, Great}, {-12, 12, Cool},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("d " + std::to_string(c.d) + ", " + std::to_string(c.lateSteps) + " steps late");
+        JudgeFixture f;
+        f.begin();
+        f.place(0, c.d);
+        f.pressLane(1, 1, c.lateSteps);
+        EXPECT_EQ(f.play->judge.code, judgementImage(c.code));
+    }
+}
 
 struct WindowCase {
     int d;
@@ -59,12 +83,18 @@ TEST_P(JudgementWindow, DistanceSelectsJudgement) {
     EXPECT_EQ(note.kind, c.kindAfter);
 }
 
+// Case names for test lists and reports.
+std::string windowCaseName(const ::testing::TestParamInfo<WindowCase>& info) {
+    return caseName({{"Distance", info.param.d}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Boundaries, JudgementWindow,
                          ::testing::Values(WindowCase{0, Cool, 9}, WindowCase{4, Cool, 9}, WindowCase{-4, Cool, 10},
                                            WindowCase{5, Great, 9}, WindowCase{8, Great, 9},
                                            WindowCase{9, Good, 5}, WindowCase{15, Good, 5},
                                            WindowCase{16, Break, 5}, WindowCase{-31, Break, 6},
-                                           WindowCase{32, Miss, 1}, WindowCase{200, Miss, 1}));
+                                           WindowCase{32, Miss, 1}, WindowCase{200, Miss, 1}),
+                         windowCaseName);
 
 TEST(Judgement, AimsAtTheLaneNoteNearestTheLine) {
     JudgeFixture f;
@@ -108,6 +138,13 @@ TEST_P(GaugeChange, ByJudgementAndGaugeType) {
     EXPECT_NEAR(f.play->gauge, c.after, 1e-4);
 }
 
+// Case names for test lists and reports.
+std::string gaugeCaseName(const ::testing::TestParamInfo<GaugeCase>& info) {
+    const char* const gauges[] = {"Groove", "Survival", "HighScore"};
+    const char* const judgements[] = {"", "Cool", "Great", "Good", "Break", "Miss"};
+    return std::string(gauges[info.param.gauge]) + judgements[info.param.code];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Gauges, GaugeChange,
     ::testing::Values(GaugeCase{Groove, Cool, 51.0f}, GaugeCase{Groove, Great, 50.6f}, GaugeCase{Groove, Good, 50.2f},
@@ -115,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GaugeCase{Survival, Cool, 51.0f}, GaugeCase{Survival, Great, 50.6f},
                       GaugeCase{Survival, Break, 46.5f}, GaugeCase{Survival, Miss, 43.0f},
                       // HIGHSC.: the gauge is the score / 2000 (one COOL of 4 notes: 50000).
-                      GaugeCase{HighScore, Cool, 25.0f}, GaugeCase{HighScore, Good, 6.25f}));
+                      GaugeCase{HighScore, Cool, 25.0f}, GaugeCase{HighScore, Good, 6.25f}),
+    gaugeCaseName);
 
 TEST(Gauge, PassesItsRangeBetweenFramesSoGainsAndLossesAddUp) {
     JudgeFixture f;

@@ -313,7 +313,14 @@ TEST_P(EveryLaneStyle, DrawsAChartWithoutNotesOrLength) {
     EXPECT_EQ(session.frameHashes().size(), before + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, EveryLaneStyle, testing::Values(int(Bemusic), int(Upway), int(Scan2), int(Wave)));
+// Case names for test lists and reports.
+std::string styleName(const ::testing::TestParamInfo<int>& info) {
+    const char* const names[] = {"Bemusic", "Upway", "Scan2", "Wave"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, EveryLaneStyle, testing::Values(int(Bemusic), int(Upway), int(Scan2), int(Wave)),
+                         styleName);
 
 }  // namespace
 }  // namespace kv

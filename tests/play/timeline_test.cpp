@@ -3,6 +3,7 @@
 #include "play/tempo.h"
 #include "play/timeline.h"
 #include "play_fixture.h"
+#include "support/case_name.h"
 
 namespace kv::test {
 namespace {
@@ -27,6 +28,12 @@ TEST_P(StepLength, FollowsTempoAndRateOptions) {
     EXPECT_NEAR(f.play->tempo.tickMs, c.msPerStep, 0.001);
 }
 
+// Case names for test lists and reports.
+std::string stepLengthCaseName(const ::testing::TestParamInfo<StepLengthCase>& info) {
+    const StepLengthCase& c = info.param;
+    return caseName({{"Bpm", c.bpm}, {"Tempo", c.tempoOption}, {"BpmEdit", c.bpmEdit}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Tempos, StepLength,
                          ::testing::Values(StepLengthCase{120, 0, 50, 1000.0 / 144},
                                            StepLengthCase{130, 0, 50, 1000.0 / 156},
@@ -34,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Tempos, StepLength,
                                            StepLengthCase{120, 1, 60, 4.5837},         // 181.8 BPM
                                            StepLengthCase{120, 2, 50, 1000.0 / 288},   // HIGH2
                                            StepLengthCase{120, 3, 50, 1000.0 / 108},   // LOW1
-                                           StepLengthCase{120, 4, 0, 1000.0 / 68.4}));  // LOW2, trim -5 %
+                                           StepLengthCase{120, 4, 0, 1000.0 / 68.4}),  // LOW2, trim -5 %
+                         stepLengthCaseName);
 
 TEST(Tempo, NonPositiveTempoIsIgnored) {
     PlayFixture f;

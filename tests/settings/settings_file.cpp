@@ -83,6 +83,50 @@ TEST_F(SettingsFile, ChangedFileRoundTripsByteForByte) {
     EXPECT_EQ(read(), original);
 }
 
+TEST_F(SettingsFile, JudgeOffsetLineIsReadIntoRangeAndWrittenBackAsItWas) {
+    struct Case {
+        const char* line;
+        int offset;
+    };
+    const Case cases[] = {
+        {"JUDGEOFFSET 30", 30}, {"judgeoffset -12", -12}, {"JUDGEOFFSET  0", 0},
+        {"JUDGEOFFSET 500", 99}, {"JUDGEOFFSET -150", -99},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string original = joinLines("\r\n") + c.line + "\r\n";
+        const Settings settings = load(original);
+        EXPECT_EQ(settings.JUDGEOFFSET, c.offset);
+        ASSERT_EQ(saveSettings(settings, file_), 1);
+        EXPECT_EQ(read(), original);
+    }
+}
+
+TEST_F(SettingsFile, WithoutAJudgeOffsetLineTheOffsetIsZeroAndNoLineIsWritten) {
+    const Settings settings = load(joinLines("\r\n"));
+    EXPECT_EQ(settings.JUDGEOFFSET, 0);
+    EXPECT_TRUE(settings.extensionLines.empty());
+    ASSERT_EQ(saveSettings(settings, file_), 1);
+    EXPECT_EQ(read(), joinLines("\r\n"));
+}
+
+// The extension switches come last; a file that has them keeps them as
+// they were, and a file without them gains nothing (both read as off).
+TEST_F(SettingsFile, ExtensionSwitchesSurviveOnlyWhenWritten) {
+    const std::string classic = joinLines("\r\n") + "PATH /songs\r\n";
+    for (const char* extension : {"", "LONGNOTES 1\r\nSTOPS 1\r\n", "LONGNOTES 0\r\n", "STOPS 1\r\n"}) {
+        const std::string original = classic + extension;
+        Settings settings = load(original);
+        ASSERT_EQ(saveSettings(settings, file_), 1);
+        EXPECT_EQ(read(), original) << extension;
+    }
+    Settings off = load(classic);
+    EXPECT_FALSE(off.longNotesOn() || off.stopsOn());
+    Settings on = load("longnotes 1\nSTOPS 7\n");
+    EXPECT_TRUE(on.longNotesOn());
+    EXPECT_TRUE(on.stopsOn());  // out-of-range values are brought to the nearest code
+}
+
 TEST_F(SettingsFile, LineEndingsAndMissingFinalLineFeedReadAlike) {
     const std::string endings[] = {"\r\n", "\n"};
     for (const std::string& ending : endings) {

@@ -100,10 +100,13 @@ GameFolder::Run GameFolder::run(const std::string& script, const std::vector<std
 }
 
 GameFolder::Run GameFolder::tool(const std::vector<std::string>& arguments) const {
+    return runIn("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", arguments);
+}
+
+GameFolder::Run GameFolder::runIn(const std::string& environment, const std::vector<std::string>& arguments) const {
     const fs::path out = logs_.path() / "stdout.txt";
     const fs::path err = logs_.path() / "stderr.txt";
-    std::string command = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + quoted(program_.string()) + " --home " +
-                          quoted(home().string());
+    std::string command = "env " + environment + " " + quoted(program_.string()) + " --home " + quoted(home().string());
     for (const std::string& argument : arguments) command += " " + quoted(argument);
     command += " > " + quoted(out.string()) + " 2> " + quoted(err.string());
     const int status = std::system(command.c_str());

@@ -43,6 +43,9 @@ public:
     Run run(const std::string& script, const std::vector<std::string>& arguments = {}) const;
     // Runs `game --home HOME` with other arguments only (--scan, --info, ...).
     Run tool(const std::vector<std::string>& arguments) const;
+    // Runs `game --home HOME [arguments...]` under `environment`, words for
+    // env(1) such as "-u DISPLAY SDL_AUDIODRIVER=dummy".
+    Run runIn(const std::string& environment, const std::vector<std::string>& arguments) const;
 
     // The line of `chart` in its folder's chart list, as `--scan` lists the
     // library with the current settings; -1 when it is not listed.

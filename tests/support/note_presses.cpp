@@ -41,7 +41,9 @@ bool addNotePresses(TimedScript& script, double playStartMs, const ChartTiming& 
     std::vector<double> holds(presses.size());
     for (std::size_t i = presses.size(); i-- > 0;) {
         const std::size_t lane = std::size_t(timing.notes[i].lane);
-        holds[i] = std::min(kPressMs, (nextOnLane[lane] - presses[i].atMs) / 2);
+        const NoteTime& note = timing.notes[i];
+        const double wanted = note.endMs > 0 ? note.endMs + kPressMs / 2 - note.ms : kPressMs;
+        holds[i] = std::min(wanted, (nextOnLane[lane] - presses[i].atMs) / 2);
         nextOnLane[lane] = std::min(nextOnLane[lane], presses[i].atMs);
     }
     for (std::size_t i = 0; i < presses.size(); ++i) script.tap(presses[i].key, presses[i].atMs, holds[i]);

@@ -109,7 +109,8 @@ bool loadChartTiming(const std::string& chartPath, const Settings& options, Char
         for (const ChartObject& note : chart->playLanes[std::size_t(lane)]) {
             if (note.kind != NoteKind::Normal) continue;
             // Judged exact one step after the cursor reached the note.
-            timing.notes.push_back({lane, clock.cursorReachesMs(steps.at(note.measure, note.position) + 1)});
+            const double endMs = note.isLong() ? clock.cursorReachesMs(steps.at(note.endMeasure, note.endPosition)) : 0.0;
+            timing.notes.push_back({lane, clock.cursorReachesMs(steps.at(note.measure, note.position) + 1), endMs});
         }
     }
     std::stable_sort(timing.notes.begin(), timing.notes.end(),

@@ -14,7 +14,8 @@ namespace kv::test {
 
 struct NoteTime {
     int lane = 0;
-    double ms = 0.0;  // after the play clock starts
+    double ms = 0.0;     // after the play clock starts
+    double endMs = 0.0;  // a long note's end reaches the line; 0 for a plain note
 };
 
 struct ChartTiming {

@@ -19,6 +19,20 @@ TEST(SystemConfigFile, SavingWhatWasReadDropsOnlyTheFrameCap) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"KV2.CFG"});
 }
 
+// sysconfig knows none of the extension lines, yet keeps each as it was.
+TEST(SystemConfigFile, SavingKeepsTheExtensionLinesByteForByte) {
+    ConfigFolder folder;
+    const std::string text = std::string(kSampleConfig) + "judgeoffset  -7\r\nLONGNOTES 1\r\nSTOPS 0\r\n";
+    folder.writeConfig(text);
+    Settings settings;
+    ASSERT_EQ(loadSystemSettings(settings, folder.config()), 1);
+    EXPECT_EQ(settings.JUDGEOFFSET, -7);
+    EXPECT_TRUE(settings.longNotesOn());
+    std::string problem;
+    ASSERT_EQ(saveSystemSettings(settings, folder.config(), problem), 1) << problem;
+    EXPECT_EQ(folder.readConfig(), replaceLine(text, "MAXFPS 120", ""));
+}
+
 TEST(SystemConfigFile, ShownValuesKeepWhatTheFileSaysOutsideTheGamesRange) {
     ConfigFolder folder;
     std::string text = replaceLine(kSampleConfig, "WAVQUAL 0", "wavqual 5");

@@ -2,6 +2,7 @@
 // the window, checked by what they leave in "KV2.CFG".
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "config_folder.h"
@@ -120,6 +121,43 @@ TEST(SessionWithoutFile, UnwritableFolderIsReportedAndTheDialogStaysOpen) {
     ASSERT_NE(first, std::string::npos) << messages;
     EXPECT_NE(messages.find(expected, first + 1), std::string::npos) << messages;
     EXPECT_NE(messages.find("no such folder"), std::string::npos) << messages;
+}
+
+// The real program, copied into a program folder of its own and started
+// from another folder that has a settings file too.
+class ProgramFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy_file(KV_HOME "/sysconfig", program.path() / "sysconfig");
+        program.writeConfig(kSampleConfig);
+        elsewhere.writeConfig(otherConfig);
+        std::ofstream(elsewhere.path() / "session.script") << "wait 100\npress SPACE\n" + kSave;
+    }
+    int run(const std::string& arguments) const {
+        const std::string command = "cd '" + elsewhere.path().string() +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
+                                    (program.path() / "sysconfig").string() +
+                                    "' --headless --script session.script " + arguments;
+        return std::system(command.c_str());
+    }
+
+    ConfigFolder program;
+    ConfigFolder elsewhere;
+    const std::string otherConfig = sampleWith({{"NAME ABCD", "NAME WXYZ"}});
+    // What the script makes of the sample: window mode on, no frame cap.
+    const std::string savedSample = sampleWith({{"WINDOW 0", "WINDOW 1"}, {"MAXFPS 120", ""}});
+};
+
+TEST_F(ProgramFolder, EditsTheSettingsBesideTheProgramWhereverItStarts) {
+    ASSERT_EQ(run(""), 0);
+    EXPECT_EQ(program.readConfig(), savedSample);  // kept its own NAME ABCD: it showed this file
+    EXPECT_EQ(elsewhere.readConfig(), otherConfig);
+}
+
+TEST_F(ProgramFolder, HomeChoosesAnotherFolder) {
+    ASSERT_EQ(run("--home ."), 0);
+    EXPECT_EQ(elsewhere.readConfig(), sampleWith({{"NAME ABCD", "NAME WXYZ"}, {"WINDOW 0", "WINDOW 1"}, {"MAXFPS 120", ""}}));
+    EXPECT_EQ(program.readConfig(), kSampleConfig);
 }
 
 }  // namespace

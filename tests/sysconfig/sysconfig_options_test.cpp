@@ -17,10 +17,10 @@ struct OptionsCase {
 
 TEST(SysconfigOptions, ParsesTheCommandLine) {
     const OptionsCase cases[] = {
-        {{}, true, ".", false, ""},
+        {{}, true, "", false, ""},  // the program's own folder
         {{"--home", "/games/kv"}, true, "/games/kv", false, ""},
         {{"--headless", "--script", "s.txt", "--home", "h"}, true, "h", true, "s.txt"},
-        {{"--headless"}, true, ".", true, ""},
+        {{"--headless"}, true, "", true, ""},
         {{"--script", "s.txt"}, false},  // scripts drive headless runs only
         {{"--home"}, false},
         {{"--frobnicate"}, false},

@@ -11,6 +11,10 @@ namespace kv {
 namespace {
 
 constexpr int kPullChunkFrames = 4096;
+// The mix is made this far behind the clock, so the sounds of logic steps
+// that run late (a display frame's steps at its end) still find their own
+// frames unmixed; the file itself keeps every sound at its moment.
+constexpr platform::Micros kMixBehindMicros = 2 * 1'000'000 / 60;
 
 struct HeadlessAudio {
     bool requested = false;
@@ -40,14 +44,17 @@ void attachHeadlessOutput() {
     if (!g_headless.wavPath.empty())
         g_headless.writer.open(g_headless.wavPath, platform::SoundFileFormat::Wav16, soundOutputRate(), 2);
     g_headless.clock = &platform::clock();
-    g_headless.subscription =
-        g_headless.clock->subscribe([](platform::Micros, platform::Micros to) { pullHeadlessAudioTo(to); });
+    g_headless.subscription = g_headless.clock->subscribe(
+        [](platform::Micros, platform::Micros to) { pullHeadlessAudioTo(to - kMixBehindMicros); });
 }
 
 void detachHeadlessOutput() {
     if (!g_headless.attached) return;
     // A clock replaced since has dropped our listener with itself.
-    if (g_headless.clock == &platform::clock()) g_headless.clock->unsubscribe(g_headless.subscription);
+    if (g_headless.clock == &platform::clock()) {
+        g_headless.clock->unsubscribe(g_headless.subscription);
+        pullHeadlessAudioTo(g_headless.clock->nowMicros());  // the file runs to the end of the run
+    }
     g_headless.writer.close();
     g_headless.attached = false;
 }

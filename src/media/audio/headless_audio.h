@@ -18,7 +18,7 @@ void attachHeadlessOutput();
 void detachHeadlessOutput();
 
 // Mixes everything due up to `micros` of game time (the manual clock's
-// advances call this).
+// advances call this, a little behind the clock).
 void pullHeadlessAudioTo(std::int64_t micros);
 
 }  // namespace kv

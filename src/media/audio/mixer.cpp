@@ -77,15 +77,16 @@ void Mixer::setFrequency(int voice, std::uint32_t hz) {
     voices_[voice].frequency.store(std::max<std::uint32_t>(hz, 1), std::memory_order_relaxed);
 }
 
-void Mixer::command(int voice, bool play) {
+void Mixer::command(int voice, bool play, std::int64_t atFrame) {
     if (voice < 0 || voice >= voiceCount_) return;
     Voice& v = voices_[voice];
     const std::uint32_t serial = (v.control.load(std::memory_order_relaxed) >> 1) + 1;
+    v.startFrame.store(atFrame, std::memory_order_relaxed);
     v.control.store(serial << 1 | (play ? 1u : 0u), std::memory_order_release);
 }
 
-void Mixer::start(int voice) { command(voice, true); }
-void Mixer::stop(int voice) { command(voice, false); }
+void Mixer::start(int voice, std::int64_t atFrame) { command(voice, true, atFrame); }
+void Mixer::stop(int voice) { command(voice, false, 0); }
 
 bool Mixer::isPlaying(int voice) const {
     if (voice < 0 || voice >= voiceCount_) return false;
@@ -113,25 +114,40 @@ void Mixer::render(std::int16_t* out, int frames) {
     while (frames > 0) {
         const int count = std::min(frames, kChunkFrames);
         std::fill_n(mix, count * 2, 0);
-        for (int voice = 0; voice < voiceCount_; ++voice) mixVoice(voices_[voice], mix, count);
+        for (int voice = 0; voice < voiceCount_; ++voice) mixVoice(voices_[voice], mix, count, renderFrame_);
         if (MixerStream* stream = stream_.load(std::memory_order_seq_cst)) stream->mixInto(mix, count);
         limiter_.process(mix, out, count);
         out += count * 2;
         frames -= count;
+        renderFrame_ += count;
     }
+    rendered_.store(renderFrame_, std::memory_order_release);
     rendersFinished_.fetch_add(1, std::memory_order_release);
 }
 
-void Mixer::mixVoice(Voice& voice, std::int32_t* mix, int frames) {
+void Mixer::mixVoice(Voice& voice, std::int32_t* mix, int frames, std::int64_t firstFrame) {
     const std::uint32_t control = voice.control.load(std::memory_order_acquire);
     const platform::PcmSound* sound = voice.sound.load(std::memory_order_seq_cst);
+    int before = 0;  // frames that still belong to the command in force
     if (control != voice.seen) {
+        const std::int64_t at = (control & 1) ? voice.startFrame.load(std::memory_order_relaxed) : firstFrame;
+        if (at >= firstFrame + frames) {
+            mixPlaying(voice, sound, mix, frames);
+            return;
+        }
+        before = int(std::max<std::int64_t>(at - firstFrame, 0));
+        mixPlaying(voice, sound, mix, before);
         voice.seen = control;
         // Whatever still sounds fades out under the new start.
         if (voice.playing) voice.fade = Fade{voice.head, fadeFrames_};
         voice.playing = control & 1;
         voice.head.position = 0;
     }
+    mixPlaying(voice, sound, mix + before * 2, frames - before);
+}
+
+void Mixer::mixPlaying(Voice& voice, const platform::PcmSound* sound, std::int32_t* mix, int frames) {
+    if (frames <= 0) return;
     mixFade(voice, sound, mix, frames);
     if (!voice.playing) return;
 
@@ -141,7 +157,7 @@ void Mixer::mixVoice(Voice& voice, std::int32_t* mix, int frames) {
     const int count = sound ? mixFrom<false>(*sound, voice.head.position, voice.head.step, mix, frames) : 0;
     if (count < frames) {
         voice.playing = false;
-        voice.finished.store(control, std::memory_order_release);
+        voice.finished.store(voice.seen, std::memory_order_release);
     }
 }
 

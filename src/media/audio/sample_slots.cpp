@@ -109,19 +109,19 @@ std::uint32_t SampleSlots::sampleFrequency(int slot) const {
     return s ? s->frequency : 0;
 }
 
-int SampleSlots::play(int slot, bool lowered) {
+int SampleSlots::play(int slot, bool lowered, std::int64_t atFrame) {
     Slot* s = loadedSlot(slot);
     if (!s) return 0;
     if (s->lowered != lowered) {
         s->lowered = lowered;
         applyFrequency(slot);
     }
-    mixer_.start(slot);
+    mixer_.start(slot, atFrame);
     return 1;
 }
 
-int SampleSlots::playSample(int slot) { return play(slot, false); }
-int SampleSlots::playSampleLow(int slot) { return play(slot, true); }
+int SampleSlots::playSample(int slot, std::int64_t atFrame) { return play(slot, false, atFrame); }
+int SampleSlots::playSampleLow(int slot, std::int64_t atFrame) { return play(slot, true, atFrame); }
 
 void SampleSlots::setSampleRate(int slot, float factor) {
     Slot* s = loadedSlot(slot);

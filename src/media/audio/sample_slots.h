@@ -77,10 +77,11 @@ public:
     // is looked for as "x.ogg", "x.flac", "x.mp3", "x.wav") and converts it
     // to the mixer's output rate. Returns a LoadSampleResult.
     int loadSample(int slot, std::string_view name);
-    // Restart from the first frame at the slot's own pitch; 0 when empty.
-    int playSample(int slot);
+    // Restart from the first frame at the slot's own pitch, at output frame
+    // `atFrame` of the mixer (0: at once); 0 when empty.
+    int playSample(int slot, std::int64_t atFrame = 0);
     // As playSample, at 0.625 times the pitch until the next playSample.
-    int playSampleLow(int slot);
+    int playSampleLow(int slot, std::int64_t atFrame = 0);
     // Scales the slot's rate until it is loaded again.
     void setSampleRate(int slot, float factor);
     int isSamplePlaying(int slot) const;
@@ -104,7 +105,7 @@ private:
     Slot* loadedSlot(int slot);
     const Slot* loadedSlot(int slot) const;
     int load(int slot, std::string_view name);
-    int play(int slot, bool lowered);
+    int play(int slot, bool lowered, std::int64_t atFrame);
     void applyFrequency(int slot);
     // Detaches slots [first, first + count) from the mixer, then frees them.
     void release(int first, int count);

@@ -1,9 +1,12 @@
 #include "media/audio/sound_engine.h"
 
+#include <atomic>
+#include <cstdio>
 #include <memory>
 
 #include "media/audio/headless_audio.h"
 #include "media/audio/midi_music.h"
+#include "media/audio/output_clock.h"
 #include "platform/audio_device.h"
 
 namespace kv {
@@ -17,8 +20,10 @@ struct SoundEngine {
     std::unique_ptr<Mixer> mixer;
     std::unique_ptr<SampleSlots> slots;
     std::unique_ptr<MixerStream> stream;
+    std::unique_ptr<OutputClock> outputClock;  // with a sound card
     std::unique_ptr<platform::AudioDevice> device;
     bool quietLoading = false;
+    bool clockedPull = false;  // a headless mix that follows the manual clock
 };
 
 SoundEngine g_sound;
@@ -35,7 +40,21 @@ int rateForQuality(int wavQual) {
 // The mixer is created before the device resumes and destroyed after the
 // device closes, so the callback always finds it.
 void fillFromMixer(void* user, std::int16_t* out, int frames) {
-    static_cast<SoundEngine*>(user)->mixer->render(out, frames);
+    SoundEngine& sound = *static_cast<SoundEngine*>(user);
+    if (sound.outputClock->renderBegan(platform::clock().nowMicros(), sound.mixer->renderedFrames())) {
+        // Once a run: the player learns why it stuttered, the log stays short.
+        static std::atomic<bool> reported{false};
+        if (!reported.exchange(true))
+            std::fprintf(stderr, "sound: the output ran dry (underrun); some sounds came late\n");
+    }
+    sound.mixer->render(out, frames);
+}
+
+// The output frame of clock time `at`.
+std::int64_t startFrame(platform::Micros at) {
+    if (g_sound.outputClock) return g_sound.outputClock->frameFor(at);
+    if (g_sound.clockedPull) return at * g_sound.mixer->outputRate() / 1'000'000;
+    return 0;
 }
 
 void startMixer(int rate) {
@@ -50,12 +69,14 @@ int initSound(int wavQual) {
     if (headlessAudioRequested()) {
         initSoundPulled(wavQual);
         attachHeadlessOutput();
+        g_sound.clockedPull = true;
         return 1;
     }
     shutdownSound();
     auto device = platform::AudioDevice::open(rateForQuality(wavQual), kDeviceBufferFrames, fillFromMixer, &g_sound);
     if (!device) return 0;
     startMixer(device->rate());
+    g_sound.outputClock = std::make_unique<OutputClock>(device->rate(), device->bufferFrames());
     g_sound.device = std::move(device);
     g_sound.device->resume();
     return 1;
@@ -70,7 +91,9 @@ int initSoundPulled(int wavQual) {
 
 void shutdownSound() {
     detachHeadlessOutput();
+    g_sound.clockedPull = false;
     g_sound.device.reset();
+    g_sound.outputClock.reset();
     closeMidi();
     g_sound.slots.reset();
     g_sound.mixer.reset();
@@ -98,8 +121,15 @@ void setWavLoadMode(int wavLoad) {
 int loadSample(int slot, std::string_view name) {
     return g_sound.slots ? g_sound.slots->loadSample(slot, name) : kSampleNoBuffer;
 }
-int playSample(int slot) { return g_sound.slots ? g_sound.slots->playSample(slot) : 0; }
-int playSampleLow(int slot) { return g_sound.slots ? g_sound.slots->playSampleLow(slot) : 0; }
+int playSample(int slot) { return playSampleAt(slot, platform::clock().nowMicros()); }
+int playSampleAt(int slot, platform::Micros at) {
+    return g_sound.slots ? g_sound.slots->playSample(slot, startFrame(at)) : 0;
+}
+int playSampleLow(int slot) { return playSampleLowAt(slot, platform::clock().nowMicros()); }
+int playSampleLowAt(int slot, platform::Micros at) {
+    return g_sound.slots ? g_sound.slots->playSampleLow(slot, startFrame(at)) : 0;
+}
+platform::Micros soundStartLeadMicros() { return g_sound.outputClock ? g_sound.outputClock->leadMicros() : 0; }
 void setSampleRate(int slot, float factor) {
     if (g_sound.slots) g_sound.slots->setSampleRate(slot, factor);
 }

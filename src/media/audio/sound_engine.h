@@ -8,6 +8,7 @@
 
 #include "media/audio/mixer.h"
 #include "media/audio/sample_slots.h"
+#include "platform/clock.h"
 
 namespace kv {
 
@@ -40,8 +41,17 @@ void attachSoundStream(std::unique_ptr<MixerStream> stream);
 void setWavLoadMode(int wavLoad);
 
 int loadSample(int slot, std::string_view name);
+// A sound belongs to a moment of the game clock and begins on the output
+// frame of that moment: exactly in a headless run, a constant lead later
+// with a sound card. Mixes pulled without a clock (offline mixdowns)
+// start it at once. Without a moment: now.
 int playSample(int slot);
+int playSampleAt(int slot, platform::Micros at);
 int playSampleLow(int slot);
+int playSampleLowAt(int slot, platform::Micros at);
+// How much later than its moment a sound is heard, as far as the game
+// knows: 0 headless, the lead of the estimate with a sound card.
+platform::Micros soundStartLeadMicros();
 void setSampleRate(int slot, float factor);
 int isSamplePlaying(int slot);
 void stopSample(int slot);

@@ -5,6 +5,7 @@
 
 #include "base/text.h"
 #include "media/gfx/display.h"
+#include "media/gfx/picture_file.h"
 #include "media/gfx/picture_loading.h"
 #include "platform/files.h"
 
@@ -95,6 +96,13 @@ int readSkin(const std::string& fileName) {
         applySkinLine(file.lineBuffer);
     }
     return 1;
+}
+
+std::vector<std::string> missingSkinSheets() {
+    std::vector<std::string> missing;
+    for (const PictureKey& k : kPictureKeys)
+        if (findPictureFile(skin.*k.field).empty()) missing.push_back(skin.*k.field);
+    return missing;
 }
 
 int validSkinIndex(int skinSetting) { return skinSetting >= 0 && skinSetting < skinList.count ? skinSetting : 0; }

@@ -3,6 +3,7 @@
 // from ".kzk" definition files in the program folder.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "base/surface.h"
 
@@ -35,6 +36,11 @@ void listSkins(const std::string& folder = ".");
 // Resets every value to the built-in default, then applies the file.
 // 1 when it was read, 0 when it could not be opened (defaults stand).
 int readSkin(const std::string& fileName);
+
+// The sheets of the skin just read whose files do not exist; a skin file
+// that names a missing sheet falls back to the default name, so these are
+// the files the build puts in the program folder.
+std::vector<std::string> missingSkinSheets();
 
 // The list entry a SKIN setting names; a value outside the list (skin files
 // removed since it was saved) falls back to entry 0.

@@ -40,6 +40,11 @@ constexpr std::array<Rect, kBemusicCellCount> makeBemusicSheet() {
         for (int k = 0; k < 3; ++k) t[kBemusicBeams + 3 * set + k] = cell(beams[set].lefts[k], 0, beams[set].widths[k], 378);
     t[60] = cell(48, 228, 23, 7);
     t[61] = cell(48, 236, 34, 30);
+    const int bodyLeft[] = {320, 340, 360, 376};
+    for (int colour = 0; colour < 4; ++colour) {
+        t[kBemusicLongBodies + colour] = cell(bodyLeft[colour], 0, noteWidth[colour], 16);
+        t[kBemusicHeldBodies + colour] = cell(bodyLeft[colour], 17, noteWidth[colour], 16);
+    }
     return t;
 }
 

@@ -10,7 +10,7 @@
 
 namespace kv {
 
-constexpr int kBemusicCellCount = 62;
+constexpr int kBemusicCellCount = 70;
 constexpr int kScanCellCount = 49;
 constexpr int kWaveCellCount = 23;
 constexpr int kBonusCellCount = 17;
@@ -20,6 +20,8 @@ constexpr int kBemusicNotes = 12;        // 12 + 4 x colour + animation frame
 constexpr int kBemusicReplayMarks = 27;  // 27 + 5 x colour + judgement code (1-5)
 constexpr int kBemusicLaneStrips = 45;   // key, narrow key, turntable
 constexpr int kBemusicBeams = 48;        // sets of three at 48, 51, 54, 57
+constexpr int kBemusicLongBodies = 62;   // 62 + colour: a long note's body
+constexpr int kBemusicHeldBodies = 66;   // 66 + colour: the body while held
 
 // SCAN2 cells.
 constexpr int kScanNotes = 8;            // 8 + 2 x colour + frame

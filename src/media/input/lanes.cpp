@@ -76,11 +76,16 @@ void sampleLanes(int keyMode, const LaneBindings& bindings, const std::uint8_t* 
     }
 }
 
-void readLanes(int keyMode, const LaneBindings& bindings, LaneStates& lanes) {
+void readLanes(int keyMode, const LaneBindings& bindings, const std::uint8_t* keys, LaneStates& lanes) {
     JoypadState joypads;
     readJoypads(joypads);
-    readKeyboard();
-    sampleLanes(keyMode, bindings, input.keys, joypads, input.joypadCount, lanes);
+    sampleLanes(keyMode, bindings, keys, joypads, input.joypadCount, lanes);
+}
+
+std::int32_t laneKey(int keyMode, const LaneBindings& bindings, int lane, int state) {
+    const int index = laneBinding(keyMode, lane);
+    if (index < 0 || state < 1 || state > 2) return -1;
+    return bindings.keyCodes[std::size_t(state == 2 && isTurntable(lane) ? index - 1 : index)];
 }
 
 }  // namespace kv

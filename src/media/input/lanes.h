@@ -44,8 +44,12 @@ bool joyBindingActive(std::int32_t joyCode, const JoypadState& joypads, int joyp
 void sampleLanes(int keyMode, const LaneBindings& bindings, const std::uint8_t* keys, const JoypadState& joypads,
                  int joypadCount, LaneStates& lanes);
 
-// The play scene's per-step read: readJoypads, readKeyboard, then
-// sampleLanes over input.keys.
-void readLanes(int keyMode, const LaneBindings& bindings, LaneStates& lanes);
+// The play scene's per-step read: readJoypads, then sampleLanes over the
+// key table the caller kept from the timed key events.
+void readLanes(int keyMode, const LaneBindings& bindings, const std::uint8_t* keys, LaneStates& lanes);
+
+// The key whose going down pressed `lane` into `state` (1 or 2), or -1
+// (no key binding, or not the keyboard).
+std::int32_t laneKey(int keyMode, const LaneBindings& bindings, int lane, int state);
 
 }  // namespace kv

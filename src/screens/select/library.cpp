@@ -35,6 +35,12 @@ std::vector<std::string> songDirectories(const std::string& folder) {
     return names;
 }
 
+// Long-note charts are usually published as ".bml", read like ".bme".
+std::vector<const char*> chartPatterns(bool longNoteCharts) {
+    if (longNoteCharts) return {"*.bms", "*.bme", "*.bml"};
+    return {"*.bms", "*.bme"};
+}
+
 }  // namespace
 
 SongLibrary& songLibrary() {
@@ -42,21 +48,21 @@ SongLibrary& songLibrary() {
     return library;
 }
 
-bool folderHasCharts(const std::string& root, const std::string& sub) {
+bool folderHasCharts(const std::string& root, const std::string& sub, bool longNoteCharts) {
     const std::string folder = join(root, sub);
     for (const std::string& name : songDirectories(folder)) {
         const std::string directory = join(folder, name);
-        if (!platform::listFolder(directory, "*.bms", EntryKind::Files).empty()) return true;
-        if (!platform::listFolder(directory, "*.bme", EntryKind::Files).empty()) return true;
+        for (const char* pattern : chartPatterns(longNoteCharts))
+            if (!platform::listFolder(directory, pattern, EntryKind::Files).empty()) return true;
     }
     return false;
 }
 
 void scanSongRoot(SongLibrary& library, const std::string& givenRoot, const std::string& label) {
     const std::string root = withoutTrailingSeparator(platform::resolvePath(givenRoot));
-    if (folderHasCharts(root, ".")) library.folders.push({upperCase(label), root});
+    if (folderHasCharts(root, ".", library.longNoteCharts)) library.folders.push({upperCase(label), root});
     for (const std::string& name : songDirectories(root)) {
-        if (!folderHasCharts(root, name)) continue;
+        if (!folderHasCharts(root, name, library.longNoteCharts)) continue;
         library.folders.push({upperCase(name), join(root, name)});
         if (library.folders.size() > kFolderListLimit) return;
     }
@@ -86,11 +92,12 @@ int loadFolder(SongLibrary& library, int folder, const RankingPlace& rankingPlac
     const std::string& path = library.folders[folder].path;
     for (const std::string& name : songDirectories(path)) {
         const std::string directory = join(path, name);
-        for (const char* pattern : {"*.bms", "*.bme"}) {
+        for (const char* pattern : chartPatterns(library.longNoteCharts)) {
             for (const std::string& file : platform::listFolder(directory, pattern, EntryKind::Files)) {
                 if (library.chartCount >= kMaxCharts) break;
                 // A chart that cannot be read still takes its line.
-                scanChartHeader(library.charts[std::size_t(library.chartCount++)], directory, file, rankingPlace);
+                scanChartHeader(library.charts[std::size_t(library.chartCount++)], directory, file, rankingPlace,
+                                library.longNoteCharts);
             }
         }
     }
@@ -114,7 +121,8 @@ int loadSingleChart(SongLibrary& library, const std::string& argument, const std
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
     const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
 
-    const int result = scanChartHeader(library.charts[0], directory, file, rankingPlace);
+    const int result =
+        looksLikeChart(path) ? scanChartHeader(library.charts[0], directory, file, rankingPlace, library.longNoteCharts) : 0;
     if (result == 0) {
         library.singleSong = false;
         library.folders.clear();

@@ -33,6 +33,7 @@ struct SongLibrary {
     int currentFolder = kNoFolderOpen;
     int atFolderList = 1;
     bool singleSong = false;  // a chart named on the command line is the whole library
+    bool longNoteCharts = false;  // LONGNOTES: ".bml" charts are listed too
     std::array<ChartEntry, kMaxCharts + 1> charts;
     int chartCount = 0;
     std::array<int, kMaxCharts + 1> visible{};  // chart indices in display order, then the pseudo entry
@@ -43,7 +44,7 @@ struct SongLibrary {
 SongLibrary& songLibrary();
 
 // True when a song directory of root/sub holds a ".bms" or ".bme" file.
-bool folderHasCharts(const std::string& root, const std::string& sub);
+bool folderHasCharts(const std::string& root, const std::string& sub, bool longNoteCharts = false);
 
 // Adds the folders of one root; the root's own entry carries `label`.
 void scanSongRoot(SongLibrary& library, const std::string& root, const std::string& label);
@@ -65,8 +66,9 @@ int loadFolder(SongLibrary& library, int folder, const RankingPlace& rankingPlac
 int buildVisibleList(SongLibrary& library, const ListOptions& options, const std::function<int()>& random);
 
 // The single-chart start: `argument` is the chart path as given on the
-// command line. Returns the header scan's result; on failure the library is
-// left empty and out of single-chart mode.
+// command line. Returns the header scan's result, 0 also for a folder or a
+// file without any "#" line; on failure the library is left empty and out
+// of single-chart mode.
 int loadSingleChart(SongLibrary& library, const std::string& argument, const std::string& programFolder,
                     const RankingPlace& rankingPlace);
 

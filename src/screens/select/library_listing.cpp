@@ -1,11 +1,13 @@
 #include "screens/select/library_listing.h"
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "base/random.h"
 #include "chart/chart_text.h"
 #include "chart/json_text.h"
+#include "platform/files.h"
 #include "scene/shell.h"
 #include "screens/modes/puzzle_missions.h"
 #include "screens/results/ranking_file.h"
@@ -41,8 +43,10 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
 }
 
 int printSongLibrary(std::ostream& out, const std::string& root, const std::vector<std::string>& extraRoots,
-                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random) {
+                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random,
+                     bool longNoteCharts) {
     auto library = std::make_unique<SongLibrary>();
+    library->longNoteCharts = longNoteCharts;
     if (!buildFolderList(*library, root, extraRoots)) return 1;
     for (int folder = 0; folder < library->folders.size(); ++folder) {
         loadFolder(*library, folder, rankingPlace, options, random);
@@ -57,8 +61,14 @@ int scanCommand(const std::string& folder, std::ostream& out) {
     const ListOptions options{s.FILTER, s.FILTER2, s.SORT};
     const RankingPlace place{s.RANKING, home};
     const std::vector<std::string> noExtraRoots;
-    if (!folder.empty()) return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom);
-    return printSongLibrary(out, home, s.PATH, options, place, nextRandom);
+    if (!folder.empty()) {
+        if (!platform::folderExists(folder)) {
+            std::fprintf(stderr, "scan: no folder %s\n", folder.c_str());
+            return 1;
+        }
+        return printSongLibrary(out, folder, noExtraRoots, options, place, nextRandom, s.longNotesOn());
+    }
+    return printSongLibrary(out, home, s.PATH, options, place, nextRandom, s.longNotesOn());
 }
 
 }  // namespace kv

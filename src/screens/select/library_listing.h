@@ -15,7 +15,8 @@ void writeVisibleCharts(std::ostream& out, const SongLibrary& library, const std
 // on the command line) and the extra song folders, opens every folder in
 // turn and prints its list. Returns 0, or 1 when no song folder was found.
 int printSongLibrary(std::ostream& out, const std::string& root, const std::vector<std::string>& extraRoots,
-                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random);
+                     const ListOptions& options, const RankingPlace& rankingPlace, const std::function<int()>& random,
+                     bool longNoteCharts = false);
 
 // The "--scan [FOLDER]" command with the game's settings; an empty `folder`
 // scans the program folder and the settings' PATH folders.

@@ -135,6 +135,66 @@ TEST(Mixer, StartRestartsFromTheFirstFrameAndStopSilences) {
     EXPECT_EQ(test::peakOf(renderFrames(mixer, 20)), 0);
 }
 
+// The first frame of the output that is not silent, or -1.
+int firstSounding(const std::vector<std::int16_t>& out) {
+    for (std::size_t i = 0; i < out.size(); ++i)
+        if (out[i] != 0) return int(i / 2);
+    return -1;
+}
+
+TEST(Mixer, StartBeginsAtItsOwnFrameInsideTheRenderThatReachesIt) {
+    constexpr int kBuffer = 256;
+    struct Case {
+        const char* where;
+        std::int64_t atFrame;
+    };
+    const Case cases[] = {
+        {"first frame of a buffer", 0},       {"middle of the first buffer", 100},
+        {"last frame of a buffer", kBuffer - 1}, {"second buffer, first frame", kBuffer},
+        {"second buffer, middle", kBuffer + 77},
+    };
+    const auto level = makeLevel(44100, 1, 1000, 1000);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        Mixer mixer(44100, 1);
+        attach(mixer, 0, level);
+        mixer.start(0, c.atFrame);
+        std::vector<std::int16_t> out = renderFrames(mixer, kBuffer);
+        const std::vector<std::int16_t> second = renderFrames(mixer, kBuffer);
+        out.insert(out.end(), second.begin(), second.end());
+        EXPECT_EQ(firstSounding(out), c.atFrame);
+        EXPECT_EQ(out[std::size_t(c.atFrame) * 2], 1000);
+    }
+}
+
+TEST(Mixer, StartAlreadyPassedBeginsAtOnce) {
+    Mixer mixer(1000, 1);
+    const auto level = makeLevel(1000, 1, 100, 1000);
+    attach(mixer, 0, level);
+    renderFrames(mixer, 50);
+    mixer.start(0, 20);  // its frame went by: as soon as possible
+    EXPECT_TRUE(mixer.isPlaying(0));
+    EXPECT_EQ(firstSounding(renderFrames(mixer, 10)), 0);
+    EXPECT_EQ(mixer.renderedFrames(), 60);
+}
+
+TEST(Mixer, RestartCutsTheSoundingVoiceAtItsOwnFrame) {
+    Mixer mixer(1000, 1);
+    platform::PcmSound ramp;
+    ramp.rate = 1000;
+    ramp.channels = 1;
+    for (int i = 1; i <= 100; ++i) ramp.samples.push_back(std::int16_t(i * 10));
+    attach(mixer, 0, ramp);
+    mixer.start(0, 10);
+    renderFrames(mixer, 15);  // the ramp sounds from frame 10
+    mixer.start(0, 30);
+    const auto out = renderFrames(mixer, 30);  // frames 15 to 44
+    EXPECT_EQ(out[0], 60);        // ramp frame 5 at output frame 15
+    EXPECT_EQ(out[14 * 2], 200);  // ramp frame 19 at output frame 29: not cut yet
+    // From frame 30 the new start sounds under the 2-frame fade of the cut.
+    EXPECT_EQ(out[17 * 2], 30);  // its frame 2 at output frame 32
+}
+
 // A held 440 Hz tone with a 5 ms attack, as a keysound would be.
 platform::PcmSound heldTone() {
     platform::PcmSound tone = test::makeTone(44100, 1, 44100, 440.0, 0.6);

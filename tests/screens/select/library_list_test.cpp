@@ -4,6 +4,7 @@
 
 #include "chart/chart_fixture.h"
 #include "screens/select/library.h"
+#include "support/case_name.h"
 
 namespace kv::testing {
 namespace {
@@ -60,11 +61,17 @@ TEST_P(Filters, HideKeyTypes) {
     EXPECT_EQ(build({GetParam().filter, GetParam().filter2, 0}), GetParam().shown);
 }
 
+// Case names for test lists and reports.
+std::string filterCaseName(const ::testing::TestParamInfo<FilterCase>& info) {
+    return test::caseName({{"Filter", info.param.filter}, {"Filter2", info.param.filter2}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Library, Filters,
                          ::testing::Values(FilterCase{0, 0, {0, 1, 2, 3, 4, 5}}, FilterCase{1, 0, {0, 2, 3, 4}},
                                            FilterCase{2, 0, {1, 2, 3, 5}}, FilterCase{3, 0, {2, 3}},
                                            FilterCase{0, 1, {0, 1, 2, 4, 5}}, FilterCase{0, 2, {0, 1, 3, 4, 5}},
-                                           FilterCase{3, 3, {}}));
+                                           FilterCase{3, 3, {}}),
+                         filterCaseName);
 
 TEST_F(VisibleList, PseudoEntryFollowsTheList) {
     build({});
