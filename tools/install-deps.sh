@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the shipped media need.
-# Quiet and quick when everything is already there.
+# Quiet and quick when everything is already there. Arguments name more
+# packages a particular command needs (`make fuzz`: clang and libFuzzer).
 set -euo pipefail
-packages=(
+packages=("$@"
   cmake ninja-build g++ pkg-config ccache
   libsdl2-dev libsdl2-image-dev libsndfile1-dev libsoxr-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-noto-cjk fonts-liberation fonts-liberation2

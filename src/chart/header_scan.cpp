@@ -2,11 +2,12 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
+#include <vector>
 
 #include "base/text.h"
 #include "chart/data_line.h"
 #include "chart/ranking_store.h"
+#include "platform/file_bytes.h"
 
 namespace kv {
 
@@ -115,10 +116,8 @@ bool replayMatches(const std::filesystem::path& chartFile, std::uint8_t checksum
     std::string path = chartFile.string();
     if (path.size() < 3) return false;
     path.replace(path.size() - 3, 3, "KRP");
-    std::ifstream replay(path, std::ios::binary);
-    char head[2];
-    if (!replay.read(head, 2)) return false;
-    return std::uint8_t(head[0] ^ head[1]) == checksum;
+    std::vector<std::uint8_t> head;
+    return platform::readFilePrefix(path, 2, head) && head.size() == 2 && std::uint8_t(head[0] ^ head[1]) == checksum;
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ private:
 // which some lane's next note falls due are visited.
 void copyInTimeOrder(Chart& chart, LanePermutation& permutation, int base) {
     std::array<int, kLaneCount> next{};
+    // A note falls due on the first step not before it.
     auto copyDueNotes = [&](int measure, int step) {
         bool copiedAtStep = false;
         for (int lane = 0; lane < kLaneCount; ++lane) {

@@ -1,8 +1,10 @@
 #include "chart/ranking_store.h"
 
-#include <fstream>
+#include <algorithm>
+#include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/file_bytes.h"
 
 namespace kv {
 
@@ -24,11 +26,10 @@ std::optional<std::filesystem::path> courseRankingPath(const std::filesystem::pa
 
 RankingBlock readRankingBlock(const std::filesystem::path& path) {
     RankingBlock block = emptyRankingBlock();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return block;
-    RankingBlock stored;
-    file.read(reinterpret_cast<char*>(stored.data()), static_cast<std::streamsize>(stored.size()));
-    return file.gcount() == static_cast<std::streamsize>(stored.size()) ? stored : block;
+    std::vector<std::uint8_t> bytes;
+    if (platform::readFilePrefix(path.string(), block.size(), bytes) && bytes.size() == block.size())
+        std::copy(bytes.begin(), bytes.end(), block.begin());
+    return block;
 }
 
 bool writeRankingBlock(const std::filesystem::path& path, const RankingBlock& block) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <system_error>
 
+#include "platform/disk_sync.h"
+
 namespace kv::platform {
 
 namespace {
@@ -29,13 +31,17 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const std:
     const std::filesystem::path temporary = temporaryFor(path);
     std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
     if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = std::fflush(file) == 0;
+    // The bytes reach the disk before the name points at them, so a power
+    // cut leaves the old file or the new one, never an empty one.
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && syncFileToDisk(file);
     const bool closed = std::fclose(file) == 0;
     std::error_code error;
-    if (written && flushed && closed) {
+    if (written && closed) {
         std::filesystem::rename(temporary, path, error);
-        if (!error) return true;
+        if (!error) {
+            syncFolderToDisk(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+            return true;
+        }
     }
     std::filesystem::remove(temporary, error);
     return false;

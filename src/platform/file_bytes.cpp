@@ -1,20 +1,28 @@
 #include "platform/file_bytes.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace kv::platform {
 
-bool readFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+bool readFilePrefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     std::uint8_t chunk[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    while (bytes.size() < limit &&
+           (got = std::fread(chunk, 1, std::min(sizeof chunk, limit - bytes.size()), file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) bytes.clear();
     return !failed;
+}
+
+bool readFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    return readFilePrefix(path, std::numeric_limits<std::size_t>::max(), bytes);
 }
 
 }  // namespace kv::platform

@@ -32,8 +32,24 @@ struct LoadedFace {
     FT_F26Dot6 sizeX = 0, sizeY = 0;  // the size last set on the face
 };
 
-LoadedFace* openFace(const FontFile& file) {
+std::map<std::pair<std::string, int>, LoadedFace>& openFaces() {
     static std::map<std::pair<std::string, int>, LoadedFace> faces;
+    return faces;
+}
+
+struct CachedGlyph {
+    int left = 0, top = 0, width = 0, height = 0, advance = 0;
+    std::vector<std::uint8_t> coverage;
+};
+
+// Keyed by the face, so it must be emptied whenever a face is closed.
+std::map<std::tuple<FT_Face, FT_F26Dot6, FT_F26Dot6, FT_UInt>, CachedGlyph>& glyphCache() {
+    static std::map<std::tuple<FT_Face, FT_F26Dot6, FT_F26Dot6, FT_UInt>, CachedGlyph> cache;
+    return cache;
+}
+
+LoadedFace* openFace(const FontFile& file) {
+    auto& faces = openFaces();
     const auto key = std::make_pair(file.path, file.faceIndex);
     if (auto known = faces.find(key); known != faces.end()) return known->second.face ? &known->second : nullptr;
     LoadedFace& loaded = faces[key];
@@ -68,14 +84,9 @@ int sizeFace(LoadedFace& f, const FontRequest& request) {
     return int(std::lround(f.ascentUnits * ppemY / em));
 }
 
-struct CachedGlyph {
-    int left = 0, top = 0, width = 0, height = 0, advance = 0;
-    std::vector<std::uint8_t> coverage;
-};
-
 // Menus redraw the same few strings every frame; rasterise each glyph once.
 const CachedGlyph& rasterise(LoadedFace& f, FT_UInt index) {
-    static std::map<std::tuple<FT_Face, FT_F26Dot6, FT_F26Dot6, FT_UInt>, CachedGlyph> cache;
+    auto& cache = glyphCache();
     constexpr std::size_t kCacheLimit = 8192;
     const auto key = std::make_tuple(f.face, f.sizeX, f.sizeY, index);
     if (auto known = cache.find(key); known != cache.end()) return known->second;
@@ -119,6 +130,21 @@ std::vector<char32_t> codePoints(std::string_view text) {
 }
 
 }  // namespace
+
+void closeFontFile(const std::string& path) {
+    auto& faces = openFaces();
+    for (auto it = faces.begin(); it != faces.end();) {
+        if (it->first.first != path) {
+            ++it;
+            continue;
+        }
+        if (const FT_Face face = it->second.face) {
+            std::erase_if(glyphCache(), [face](const auto& entry) { return std::get<0>(entry.first) == face; });
+            FT_Done_Face(face);
+        }
+        it = faces.erase(it);
+    }
+}
 
 int layoutText(const FontRequest& request, std::string_view utf8, const GlyphSink& sink) {
     if (request.height <= 0) return 0;

@@ -5,6 +5,7 @@
 // width, 0 for the face's natural proportions.
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace kv::platform {
@@ -32,5 +33,9 @@ using GlyphSink = std::function<void(const PlacedGlyph&)>;
 // be empty) and returns the total advance width in pixels. Characters no
 // face of the chain has are skipped; text with no usable font measures 0.
 int layoutText(const FontRequest& request, std::string_view utf8, const GlyphSink& sink);
+
+// Closes the font file at `path` (every face of it) and forgets its glyphs,
+// so the next layout that names it reads the file again.
+void closeFontFile(const std::string& path);
 
 }  // namespace kv::platform

@@ -2,11 +2,10 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "base/dik.h"
 #include "base/key_names.h"
+#include "platform/file_bytes.h"
 
 namespace kv::platform {
 namespace {
@@ -135,14 +134,13 @@ bool parseScript(std::string_view text, std::string_view baseFolder, Script& scr
 }
 
 bool loadScript(const std::string& path, std::string_view baseFolder, Script& script, ScriptError& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::vector<std::uint8_t> bytes;
+    if (!readFileBytes(path, bytes)) {
         error = {0, "cannot read script " + path};
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parseScript(text.str(), baseFolder, script, error);
+    return parseScript(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), baseFolder, script,
+                       error);
 }
 
 }  // namespace kv::platform

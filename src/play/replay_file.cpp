@@ -1,11 +1,10 @@
 #include "play/replay_file.h"
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "platform/atomic_file.h"
+#include "platform/file_bytes.h"
 
 namespace kv {
 namespace {
@@ -81,10 +80,8 @@ bool decodeReplay(std::span<const std::uint8_t> bytes, std::uint8_t chartChecksu
 }
 
 bool loadReplay(const std::filesystem::path& file, std::uint8_t chartChecksum, ReplayRecord& record) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return decodeReplay(bytes, chartChecksum, record);
+    std::vector<std::uint8_t> bytes;
+    return platform::readFileBytes(file.string(), bytes) && decodeReplay(bytes, chartChecksum, record);
 }
 
 bool saveReplay(const std::filesystem::path& file, std::uint8_t chartChecksum, const ReplayRecord& record,

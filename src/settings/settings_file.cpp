@@ -106,13 +106,16 @@ std::string restOfLine(const char* value, std::size_t limit) {
 
 // 18 numbers; after each the reader steps over the number's width and one
 // blank, as the file has always been read. It never steps past the line's
-// end: missing numbers read as 0.
-void readBindings(const char* value, std::array<std::int32_t, kBindingCount>& codes) {
+// end: missing numbers read as 0. That step fits only codes of at most three
+// digits, so any other code binds nothing: written back, it would shift
+// every binding after it on the next read.
+void readBindings(const char* value, std::array<std::int32_t, kBindingCount>& codes, std::int32_t unbound) {
     const char* end = value + std::strlen(value);
     for (std::int32_t& code : codes) {
         code = parseSignedInt(value);
         const int step = code < 10 ? 2 : code < 100 ? 3 : 4;
         value = std::min(value + step, end);
+        if (code < 0 || code > 999) code = unbound;
     }
 }
 
@@ -141,9 +144,9 @@ void applyLine(Settings& settings, const char* line) {
     } else if (std::strcmp(key, "PATH") == 0) {
         if (settings.PATH.size() < kMaxPaths) settings.PATH.push_back(restOfLine(value, kPathLength));
     } else if (std::strcmp(key, "KEYCODE") == 0) {
-        readBindings(value, settings.KEYCODE);
+        readBindings(value, settings.KEYCODE, 0);
     } else if (std::strcmp(key, "JOYCODE") == 0) {
-        readBindings(value, settings.JOYCODE);
+        readBindings(value, settings.JOYCODE, kJoypadUnbound);
     }
 }
 

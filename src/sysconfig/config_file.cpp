@@ -1,11 +1,12 @@
 #include "sysconfig/config_file.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <vector>
 
 #include "base/text.h"
+#include "platform/atomic_file.h"
+#include "platform/file_bytes.h"
 #include "settings/settings_file.h"
 #include "sysconfig/settings_form.h"
 
@@ -57,27 +58,16 @@ int loadSystemSettings(Settings& settings, const std::filesystem::path& file) {
 }
 
 int saveSystemSettings(const Settings& settings, const std::filesystem::path& file, std::string& problem) {
-    // The game's writer fills a staging file beside the real one; only a
-    // complete staging file is renamed over it.
+    // The game's writer fills a staging file beside the real one; the real
+    // one is then replaced as a whole with that text, less the frame cap.
     std::filesystem::path staging = file;
     staging += ".new";
-    bool saved = saveSettings(settings, staging) == 1;
-    if (saved) {
-        std::string text;
-        {
-            std::ifstream in(staging, std::ios::binary);
-            text.assign(std::istreambuf_iterator<char>(in), {});
-            saved = !in.bad();
-        }
-        std::ofstream out(staging, std::ios::binary | std::ios::trunc);
-        out << withoutFrameCap(text);
-        out.close();
-        saved = saved && out.good();
-    }
-    std::error_code error;
-    if (saved) std::filesystem::rename(staging, file, error);
-    if (!saved || error) {
-        std::filesystem::remove(staging, error);
+    std::vector<std::uint8_t> bytes;
+    const bool saved = saveSettings(settings, staging) == 1 && platform::readFileBytes(staging.string(), bytes) &&
+                       platform::writeFileAtomically(file, withoutFrameCap(std::string(bytes.begin(), bytes.end())));
+    std::error_code ignored;
+    std::filesystem::remove(staging, ignored);
+    if (!saved) {
         problem = unwritableMessage(file);
         return 0;
     }

@@ -175,6 +175,24 @@ TEST_F(SettingsFile, OutOfRangeCodesAreClampedSoNoUserIndexesPastItsTable) {
     EXPECT_EQ(s.BGA, 0);  // 255 is -1 in one byte
 }
 
+// Found by fuzzing: a code of four digits or a negative one was kept, and
+// the file written from it read back with every later binding shifted.
+TEST_F(SettingsFile, BindingCodesTheReaderCannotStepOverBindNothingAndSurviveSaving) {
+    const Settings s = load("KEYCODE 57 1234 44 -5 45\nJOYCODE 999 9936 50 -10 7\n");
+    EXPECT_EQ(s.KEYCODE[0], 57);
+    EXPECT_EQ(s.KEYCODE[1], 0);
+    EXPECT_EQ(s.JOYCODE[0], 999);
+    EXPECT_EQ(s.JOYCODE[1], kJoypadUnbound);
+    for (std::int32_t code : s.KEYCODE) EXPECT_TRUE(code >= 0 && code <= 999) << code;
+    for (std::int32_t code : s.JOYCODE) EXPECT_TRUE(code >= 0 && code <= 999) << code;
+
+    ASSERT_EQ(saveSettings(s, file_), 1);
+    Settings again;
+    ASSERT_EQ(loadSettings(again, file_), 1);
+    EXPECT_EQ(again.KEYCODE, s.KEYCODE);
+    EXPECT_EQ(again.JOYCODE, s.JOYCODE);
+}
+
 TEST_F(SettingsFile, ListsAndTextsAreCutToTheirLimits) {
     std::string text = "LFONT " + std::string(100, 'f') + "\nPATH " + std::string(200, 'p') + "\n";
     for (int i = 0; i < 60; ++i) text += "PATH p" + std::to_string(i) + "\n";

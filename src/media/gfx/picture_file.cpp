@@ -16,11 +16,16 @@ namespace {
 
 constexpr const char* kPictureExtensions[] = {".bmp", ".png", ".jpg", ".jpeg", ".gif"};
 
-// Only formats whose size we can check before decoding are decoded.
+// Only formats whose size we can check before decoding are decoded; what
+// the decoder gives is checked too, should it ever differ from the header.
 bool decodeNativeFormat(Bytes bytes, Surface& out) {
     long long width = 0, height = 0;
-    return declaredPictureSize(bytes, width, height) && pictureSizeAllowed(width, height) &&
-           platform::decodeImageBytes(bytes, out);
+    if (!declaredPictureSize(bytes, width, height) || !pictureSizeAllowed(width, height) ||
+        !platform::decodeImageBytes(bytes, out))
+        return false;
+    if (pictureSizeAllowed(out.width, out.height)) return true;
+    out = Surface();
+    return false;
 }
 
 }  // namespace

@@ -18,22 +18,41 @@ bool pngSize(Bytes file, long long& width, long long& height) {
     return true;
 }
 
+// Past a run of sub-blocks (each a length byte and its bytes, then a 0).
+std::size_t skipSubBlocks(Bytes file, std::size_t at) {
+    while (fits(file, at, 1) && file[at] != 0) at += file[at] + 1u;
+    return at + 1;
+}
+
+std::size_t colourTableSize(std::uint8_t flags) { return flags & 0x80 ? 3u << ((flags & 7) + 1) : 0; }
+
+// The larger of the screen and of every image. The decoder takes the first
+// image it can start decoding and, past one it cannot, hunts through the
+// following bytes for anything that looks like the next; so the whole file
+// must be blocks we can walk, each image one the decoder starts on (a code
+// size it accepts), or the size it would decode is not known.
 bool gifSize(Bytes file, long long& width, long long& height) {
+    constexpr std::uint8_t kExtension = 0x21, kImage = 0x2C, kTrailer = 0x3B;
+    constexpr std::uint8_t kLargestCodeSize = 12;
     if (!fits(file, 0, 13)) return false;
     width = readLe(file, 6, 2);
     height = readLe(file, 8, 2);
-    std::size_t at = 13;
-    if (file[10] & 0x80) at += 3u << ((file[10] & 7) + 1);  // global colour table
-    // Extensions come before the first image; each is a run of sub-blocks.
-    while (fits(file, at, 1) && file[at] == 0x21) {
-        at += 2;
-        while (fits(file, at, 1) && file[at] != 0) at += file[at] + 1u;
-        ++at;
+    bool anyImage = false;
+    std::size_t at = 13 + colourTableSize(file[10]);
+    while (fits(file, at, 1) && file[at] != kTrailer) {
+        if (file[at] == kExtension) {
+            at = skipSubBlocks(file, at + 2);
+            continue;
+        }
+        if (file[at] != kImage || !fits(file, at, 10)) return false;
+        width = std::max<long long>(width, readLe(file, at + 5, 2));
+        height = std::max<long long>(height, readLe(file, at + 7, 2));
+        anyImage = true;
+        at += 10 + colourTableSize(file[at + 9]);
+        if (!fits(file, at, 1) || file[at] > kLargestCodeSize) return false;
+        at = skipSubBlocks(file, at + 1);
     }
-    if (!fits(file, at, 10) || file[at] != 0x2C) return false;
-    width = std::max<long long>(width, readLe(file, at + 5, 2));
-    height = std::max<long long>(height, readLe(file, at + 7, 2));
-    return true;
+    return anyImage;
 }
 
 bool isStartOfFrame(std::uint8_t marker) {

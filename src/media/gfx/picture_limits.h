@@ -13,8 +13,8 @@ inline bool pictureSizeAllowed(long long width, long long height) {
 }
 
 // The size a PNG, GIF or JPEG file declares in its header (for a GIF the
-// larger of its screen and its first image); false for any other format or
-// a header cut short.
+// largest of its screen and its images); false for any other format, a
+// header cut short, or a GIF whose blocks cannot all be walked.
 bool declaredPictureSize(Bytes file, long long& width, long long& height);
 
 }  // namespace kv

@@ -2,10 +2,10 @@
 
 #include <bit>
 #include <cstring>
-#include <fstream>
 
 #include "media/gfx/byte_reader.h"
 #include "platform/atomic_file.h"
+#include "platform/file_bytes.h"
 
 namespace kv {
 
@@ -15,7 +15,7 @@ constexpr std::size_t kHeadSize = 224;
 constexpr std::size_t kLengthsSize = 24;
 constexpr std::size_t kTextCount = 6;
 constexpr std::size_t kBlankedRankingBytes = 80;  // a stored course carries no chart rankings
-constexpr std::streamoff kLargestCourseFile = 1 << 20;  // far above five stages of real texts
+constexpr std::size_t kLargestCourseFile = 1 << 20;  // far above five stages of real texts
 
 constexpr std::size_t kFlagsAt = 24, kBpmAt = 32, kChecksumAt = 36, kRankingAt = 37;
 
@@ -98,15 +98,9 @@ bool writeCourseFile(const std::filesystem::path& path, const CourseStages& stag
 }
 
 std::optional<CourseStages> readCourseFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > kLargestCourseFile) return std::nullopt;
-    file.seekg(0);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    file.read(reinterpret_cast<char*>(bytes.data()), size);
-    bytes.resize(std::size_t(file.gcount()));
+    std::vector<std::uint8_t> bytes;
+    if (!platform::readFilePrefix(path.string(), kLargestCourseFile + 1, bytes) || bytes.size() > kLargestCourseFile)
+        return std::nullopt;
     return decodeCourseFile(bytes);
 }
 

@@ -1,9 +1,9 @@
 #include "screens/select/option_presets.h"
 
-#include <fstream>
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/file_bytes.h"
 #include "screens/select/option_panel.h"
 
 namespace kv {
@@ -82,14 +82,11 @@ std::array<std::uint8_t, kPresetFileSize> encodePresetFile(const OptionPresets& 
 }
 
 void loadPresetFile(OptionPresets& presets, const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::vector<std::uint8_t> bytes;
+    if (!platform::readFilePrefix(path.string(), kPresetFileSize, bytes)) {
         presets.fill(defaultPreset());
         return;
     }
-    std::vector<std::uint8_t> bytes(kPresetFileSize);
-    file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    bytes.resize(std::size_t(file.gcount()));
     presets = decodePresetFile(bytes);
 }
 

@@ -46,6 +46,19 @@ ByteVector gif(int imageWidth, int imageHeight) {
     return file;
 }
 
+// Found by fuzzing: the decoder gives up on an image whose code size it
+// refuses and takes whatever image-like bytes come after it, here one far
+// wider than the screen and the first image declare.
+ByteVector gifWithLaterImage(std::uint8_t firstCodeSize, int laterWidth) {
+    ByteVector file = gif(4, 4);
+    file.pop_back();  // the trailer
+    file[file.size() - 5] = firstCodeSize;
+    file.push_back(0x2C);
+    putLe(file, 0, 2), putLe(file, 0, 2), putLe(file, std::uint32_t(laterWidth), 2), putLe(file, 1, 2);
+    file.insert(file.end(), {0, 2, 2, 0x44, 0x01, 0, 0x3B});
+    return file;
+}
+
 // An 8-bit run-length BMP of any declared size whose data ends at once.
 ByteVector runLengthBmp(int width, int height) {
     ByteVector info;
@@ -73,6 +86,9 @@ TEST(PictureSizeLimit, HeadersTellTheirDeclaredSize) {
     const Case cases[] = {
         {"png", pngHeader(30000, 20), true, 30000, 20},
         {"gif image larger than its screen", gif(5000, 3), true, 5000, 3},
+        {"gif whose second image is the largest", gifWithLaterImage(2, 6000), true, 6000, 4},
+        {"gif image with a code size the decoder refuses", gifWithLaterImage(0x80, 12289), false, 0, 0},
+        {"gif with bytes that are no block", {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x7F}, false, 0, 0},
         {"progressive jpeg after an app segment", jpeg, true, 10000, 30000},
         {"png cut short", ByteVector(png.begin(), png.begin() + 20), false, 0, 0},
         {"unknown format", {'R', 'I', 'F', 'F', 0, 0, 0, 0}, false, 0, 0},
@@ -91,11 +107,12 @@ TEST(PictureSizeLimit, PicturesPastTheLimitAreFailedLoads) {
     ScratchFolder folder;
     ScratchFolder::write("bomb.png", pngHeader(30000, 30000));
     ScratchFolder::write("bomb.gif", gif(30000, 30000));
+    ScratchFolder::write("later.gif", gifWithLaterImage(0x80, kMaxPictureSide * 3));
     ScratchFolder::write("bomb.bmp", runLengthBmp(8192, 8192));
     ScratchFolder::write("wide.bmp", runLengthBmp(kMaxPictureSide + 1, 1));
     ScratchFolder::write("tall.bmp", runLengthBmp(1, kMaxPictureSide + 1));
     ASSERT_TRUE(platform::savePng("wide.png", Surface(kMaxPictureSide + 1, 1)));
-    for (const char* name : {"bomb.png", "bomb.gif", "bomb.bmp", "wide.bmp", "tall.bmp", "wide.png"}) {
+    for (const char* name : {"bomb.png", "bomb.gif", "later.gif", "bomb.bmp", "wide.bmp", "tall.bmp", "wide.png"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(loadChartPicture(30, name, 256, 256), 0);
         EXPECT_EQ(slotSurface(30), nullptr);

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs the fuzz targets of a fuzz build one after another, each for SECONDS,
+# at low priority, and prints executions, coverage and findings per target.
+#   tools/run-fuzz.sh BUILD SECONDS [TARGET...]     (targets: chart, bmp, ...; default all)
+# Each target keeps what it learns in BUILD/fuzz-corpus/TARGET, starts from
+# the generated seeds in BUILD/fuzz-seeds/TARGET, and leaves crashing inputs
+# in BUILD/fuzz-findings/TARGET; its whole output is BUILD/fuzz-logs/TARGET.log.
+set -uo pipefail
+# Absolute paths: targets that read by name work in a folder of their own.
+build=$(cd "${1:?build folder}" && pwd) || exit 1
+seconds=${2:?seconds per target}
+shift 2
+bin=$build/tests/fuzz
+rm -rf "$build/fuzz-seeds"
+"$bin/fuzz_seeds" "$build/fuzz-seeds" || exit 1
+if [ $# -eq 0 ]; then
+  set -- $(cd "$bin" && ls fuzz_* | sed -n 's/^fuzz_//p' | grep -vx seeds)
+fi
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/.." && pwd)/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+status=0
+printf '%-16s %12s %8s %8s %9s\n' target executions exec/s cov findings
+for target in "$@"; do
+  corpus=$build/fuzz-corpus/$target
+  findings=$build/fuzz-findings/$target
+  log=$build/fuzz-logs/$target.log
+  mkdir -p "$corpus" "$findings" "$build/fuzz-logs" "$build/fuzz-seeds/$target"
+  nice -n 19 "$bin/fuzz_$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$build/fuzz-seeds/$target" >"$log" 2>&1
+  [ $? -eq 0 ] || status=1
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+  found=$(find "$findings" -type f | wc -l)
+  printf '%-16s %12s %8s %8s %9s\n' "$target" "${runs:-?}" "${speed:-?}" "${cov:-?}" "$found"
+done
+exit $status
