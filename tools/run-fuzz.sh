@@ -16,7 +16,6 @@ rm -rf "$build/fuzz-seeds"
 if [ $# -eq 0 ]; then
   set -- $(cd "$bin" && ls fuzz_* | sed -n 's/^fuzz_//p' | grep -vx seeds)
 fi
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/.." && pwd)/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 status=0
 printf '%-16s %12s %8s %8s %9s\n' target executions exec/s cov findings
 for target in "$@"; do
