@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <filesystem>
+#include <mutex>
 #include <vector>
 
 #include "platform/file_bytes.h"
@@ -20,6 +21,56 @@ constexpr const char* kSoundfonts[] = {
 // FluidSynth's default gain is quiet beside full-scale keysounds.
 constexpr double kGain = 0.5;
 
+// A synthesizer with its soundfont loaded. Loading the soundfont costs far
+// more than reading a MIDI file, so the last one is kept for the next file.
+struct LoadedSynth {
+    std::string soundfont;
+    int rate = 0;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+
+    ~LoadedSynth() {
+        if (synth) delete_fluid_synth(synth);
+        if (settings) delete_fluid_settings(settings);
+    }
+
+    static std::unique_ptr<LoadedSynth> load(const std::string& soundfont, int rate) {
+        auto loaded = std::make_unique<LoadedSynth>();
+        loaded->soundfont = soundfont;
+        loaded->rate = rate;
+        loaded->settings = new_fluid_settings();
+        if (!loaded->settings) return nullptr;
+        // Advance the song by rendered samples, not by the wall clock, which
+        // would stall when the mix is pulled faster than real time.
+        fluid_settings_setstr(loaded->settings, "player.timing-source", "sample");
+        fluid_settings_setnum(loaded->settings, "synth.sample-rate", double(rate));
+        fluid_settings_setnum(loaded->settings, "synth.gain", kGain);
+        loaded->synth = new_fluid_synth(loaded->settings);
+        if (!loaded->synth || fluid_synth_sfload(loaded->synth, soundfont.c_str(), 1) == FLUID_FAILED) return nullptr;
+        return loaded;
+    }
+};
+
+// The synthesizer no player holds, kept for the next file.
+std::mutex g_idleLock;
+std::unique_ptr<LoadedSynth> g_idle;
+
+std::unique_ptr<LoadedSynth> takeSynth(const std::string& soundfont, int rate) {
+    {
+        const std::lock_guard lock(g_idleLock);
+        if (g_idle && g_idle->soundfont == soundfont && g_idle->rate == rate) return std::move(g_idle);
+    }
+    return LoadedSynth::load(soundfont, rate);
+}
+
+// Back to the power-on state (notes, controllers, programs, reverb and
+// chorus), so the next file sounds as it would on a fresh synthesizer.
+void parkSynth(std::unique_ptr<LoadedSynth> loaded) {
+    fluid_synth_system_reset(loaded->synth);
+    const std::lock_guard lock(g_idleLock);
+    g_idle = std::move(loaded);
+}
+
 }  // namespace
 
 bool midiIsMixed() { return true; }
@@ -32,14 +83,12 @@ std::string findSoundfont() {
 }
 
 struct MidiSynth::Parts {
-    fluid_settings_t* settings = nullptr;
-    fluid_synth_t* synth = nullptr;
+    std::unique_ptr<LoadedSynth> loaded;
     fluid_player_t* player = nullptr;
 
     ~Parts() {
         if (player) delete_fluid_player(player);
-        if (synth) delete_fluid_synth(synth);
-        if (settings) delete_fluid_settings(settings);
+        if (loaded) parkSynth(std::move(loaded));
     }
 };
 
@@ -52,16 +101,9 @@ std::unique_ptr<MidiSynth> MidiSynth::open(const std::string& midiPath, int rate
     if (!readFileBytes(midiPath, bytes) || bytes.empty()) return nullptr;
 
     auto parts = std::make_unique<Parts>();
-    parts->settings = new_fluid_settings();
-    if (!parts->settings) return nullptr;
-    // Advance the song by rendered samples, not by the wall clock, which
-    // would stall when the mix is pulled faster than real time.
-    fluid_settings_setstr(parts->settings, "player.timing-source", "sample");
-    fluid_settings_setnum(parts->settings, "synth.sample-rate", double(rate));
-    fluid_settings_setnum(parts->settings, "synth.gain", kGain);
-    parts->synth = new_fluid_synth(parts->settings);
-    if (!parts->synth || fluid_synth_sfload(parts->synth, soundfont.c_str(), 1) == FLUID_FAILED) return nullptr;
-    parts->player = new_fluid_player(parts->synth);
+    parts->loaded = takeSynth(soundfont, rate);
+    if (!parts->loaded) return nullptr;
+    parts->player = new_fluid_player(parts->loaded->synth);
     if (!parts->player || fluid_player_add_mem(parts->player, bytes.data(), bytes.size()) != FLUID_OK) return nullptr;
     return std::unique_ptr<MidiSynth>(new MidiSynth(std::move(parts)));
 }
@@ -70,7 +112,7 @@ MidiSynth::MidiSynth(std::unique_ptr<Parts> parts) : parts_(std::move(parts)) {}
 MidiSynth::~MidiSynth() = default;
 
 void MidiSynth::restart() {
-    fluid_synth_all_sounds_off(parts_->synth, -1);
+    fluid_synth_all_sounds_off(parts_->loaded->synth, -1);
     fluid_player_seek(parts_->player, 0);
     // A player that is running takes the seek; one that has not started or
     // has finished must be started again.
@@ -78,7 +120,7 @@ void MidiSynth::restart() {
 }
 
 void MidiSynth::render(std::int16_t* out, int frames) {
-    fluid_synth_write_s16(parts_->synth, frames, out, 0, 2, out, 1, 2);
+    fluid_synth_write_s16(parts_->loaded->synth, frames, out, 0, 2, out, 1, 2);
 }
 
 }  // namespace kv::platform

@@ -15,9 +15,12 @@ namespace {
 constexpr int kSilence = 8;
 
 // A one-track MIDI file: a piano C major arpeggio, one quarter note each
-// at 120 beats per minute (96 ticks per quarter), lasting 1.5 s.
-std::vector<std::uint8_t> arpeggio() {
+// at 120 beats per minute (96 ticks per quarter), lasting 1.5 s, after
+// the channel's volume is set to `volume` when that is given.
+std::vector<std::uint8_t> arpeggio(int volume = -1) {
     std::vector<std::uint8_t> track{0x00, 0xC0, 0x00};  // program: piano
+    if (volume >= 0)
+        for (std::uint8_t byte : {0x00, 0xB0, 0x07, int(volume)}) track.push_back(byte);
     for (std::uint8_t note : {60, 64, 67}) {
         for (std::uint8_t byte : {0x00, 0x90, int(note), 100, 0x60, 0x80, int(note), 0}) track.push_back(byte);
     }
@@ -81,6 +84,24 @@ TEST_F(MidiMusicTest, UnplayableFilesLeaveTheMusicSilent) {
         EXPECT_FALSE(playMidi());
         EXPECT_EQ(peakOfNext(0.1), 0);
     }
+}
+
+// The synthesizer is kept from file to file; what one file set must not
+// carry over into the next.
+TEST_F(MidiMusicTest, EachFileStartsOnAFreshSynthesizer) {
+    test::writeBytes(folder / "quiet.mid", arpeggio(0));
+    ASSERT_TRUE(openMidi((folder / "song.mid").string()));
+    playMidi();
+    const int firstPeak = peakOfNext(1.0);
+    ASSERT_GT(firstPeak, 1000);
+
+    ASSERT_TRUE(openMidi((folder / "quiet.mid").string()));
+    playMidi();
+    EXPECT_LT(peakOfNext(1.0), firstPeak / 4);  // it turns its channel down
+
+    ASSERT_TRUE(openMidi((folder / "song.mid").string()));
+    playMidi();
+    EXPECT_NEAR(peakOfNext(1.0), firstPeak, kSilence);
 }
 
 }  // namespace
