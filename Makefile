@@ -32,14 +32,18 @@ sanitize:
 
 # Every fuzz target for FUZZ_SECONDS each (or those FUZZ_TARGETS names),
 # built with clang in its own folder; findings go to $(FUZZ_BUILD)/fuzz-findings.
+# FUZZ_RUNS stops each target after that many executions; FUZZ_JOBS runs
+# that many targets at once.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
+FUZZ_RUNS ?=
+FUZZ_JOBS ?= 1
 fuzz:
 	@tools/install-deps.sh clang libclang-rt-14-dev
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DKV_FUZZ=ON -DKV_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j2 --target fuzz_targets
-	tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	FUZZ_RUNS=$(FUZZ_RUNS) FUZZ_JOBS=$(FUZZ_JOBS) tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD)

@@ -6,6 +6,7 @@
 
 #include "fuzz_input.h"
 #include "media/audio/midi_music.h"
+#include "media/audio/mixer.h"
 #include "media/audio/sound_engine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -14,8 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kv::fuzz::writeInput("f.mid", data, size);
     if (kv::openMidi("f.mid")) {
         kv::playMidi();
-        std::int16_t out[2 * 1024];
-        for (int chunk = 0; chunk < 4; ++chunk) kv::renderSound(out, 1024);
+        // The file is parsed when the player starts, in the first chunk;
+        // a second chunk plays its first events.
+        std::int16_t out[2 * 2 * kv::Mixer::kChunkFrames];
+        kv::renderSound(out, 2 * kv::Mixer::kChunkFrames);
     }
     kv::closeMidi();
     return 0;
