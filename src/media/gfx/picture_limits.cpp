@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace kv {
 namespace {
@@ -18,9 +19,11 @@ bool pngSize(Bytes file, long long& width, long long& height) {
     return true;
 }
 
-// Past a run of sub-blocks (each a length byte and its bytes, then a 0).
-std::size_t skipSubBlocks(Bytes file, std::size_t at) {
+// Past a run of sub-blocks (each a length byte and its bytes, then a 0);
+// nothing when the run goes past the end of the file.
+std::optional<std::size_t> skipSubBlocks(Bytes file, std::size_t at) {
     while (fits(file, at, 1) && file[at] != 0) at += file[at] + 1u;
+    if (!fits(file, at, 1)) return std::nullopt;
     return at + 1;
 }
 
@@ -29,8 +32,9 @@ std::size_t colourTableSize(std::uint8_t flags) { return flags & 0x80 ? 3u << ((
 // The larger of the screen and of every image. The decoder takes the first
 // image it can start decoding and, past one it cannot, hunts through the
 // following bytes for anything that looks like the next; so the whole file
-// must be blocks we can walk, each image one the decoder starts on (a code
-// size it accepts), or the size it would decode is not known.
+// must be blocks we can walk to their end, each image one the decoder
+// starts on (a size of at least one pixel, a code size it accepts), or the
+// size it would decode is not known.
 bool gifSize(Bytes file, long long& width, long long& height) {
     constexpr std::uint8_t kExtension = 0x21, kImage = 0x2C, kTrailer = 0x3B;
     constexpr std::uint8_t kLargestCodeSize = 12;
@@ -40,17 +44,22 @@ bool gifSize(Bytes file, long long& width, long long& height) {
     bool anyImage = false;
     std::size_t at = 13 + colourTableSize(file[10]);
     while (fits(file, at, 1) && file[at] != kTrailer) {
+        std::optional<std::size_t> next;
         if (file[at] == kExtension) {
-            at = skipSubBlocks(file, at + 2);
-            continue;
+            next = skipSubBlocks(file, at + 2);
+        } else {
+            if (file[at] != kImage || !fits(file, at, 10)) return false;
+            const long long imageWidth = readLe(file, at + 5, 2), imageHeight = readLe(file, at + 7, 2);
+            if (imageWidth == 0 || imageHeight == 0) return false;
+            width = std::max(width, imageWidth);
+            height = std::max(height, imageHeight);
+            anyImage = true;
+            at += 10 + colourTableSize(file[at + 9]);
+            if (!fits(file, at, 1) || file[at] > kLargestCodeSize) return false;
+            next = skipSubBlocks(file, at + 1);
         }
-        if (file[at] != kImage || !fits(file, at, 10)) return false;
-        width = std::max<long long>(width, readLe(file, at + 5, 2));
-        height = std::max<long long>(height, readLe(file, at + 7, 2));
-        anyImage = true;
-        at += 10 + colourTableSize(file[at + 9]);
-        if (!fits(file, at, 1) || file[at] > kLargestCodeSize) return false;
-        at = skipSubBlocks(file, at + 1);
+        if (!next) return false;
+        at = *next;
     }
     return anyImage;
 }
