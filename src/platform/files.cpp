@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/path_text.h"
 #include "platform/stored_name.h"
 
 namespace kv::platform {
@@ -22,13 +23,14 @@ std::string withSlash(std::string path) {
     return path;
 }
 
+fs::path folderPath(const std::string& folder) { return folder.empty() ? fs::path(".") : pathFromText(folder); }
+
 // The entry of `folder` whose name equals `name` ignoring case, or `name`.
 std::string findEntry(const std::string& folder, const std::string& name) {
     std::error_code error;
     if (name == "." || name == "..") return name;
-    if (fs::exists(fs::path(folder) / name, error)) return storedName(folder, name);
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), error), end; !error && it != end;
-         it.increment(error)) {
+    if (fs::exists(pathFromText(folder) / pathFromText(name), error)) return storedName(pathFromText(folder), name);
+    for (fs::directory_iterator it(folderPath(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string candidate = it->path().filename().string();
         if (sameIgnoringCase(candidate, name)) return candidate;
     }
@@ -50,13 +52,13 @@ std::string currentDirectory() {
 
 bool changeDirectory(std::string_view folder) {
     std::error_code error;
-    fs::current_path(resolvePath(folder), error);
+    fs::current_path(pathFromText(resolvePath(folder)), error);
     return !error;
 }
 
 bool makeDirectory(std::string_view folder) {
     std::error_code error;
-    const std::string path = resolvePath(folder);
+    const fs::path path = pathFromText(resolvePath(folder));
     fs::create_directory(path, error);
     return !error && fs::is_directory(path, error);
 }
@@ -65,16 +67,16 @@ std::string resolveComponents(std::string_view path, std::string_view base, cons
     std::string written(path);
     std::replace(written.begin(), written.end(), '\\', '/');
     // An absolute path starts at its root ("/" or "C:/"), any other at `base`.
-    const fs::path asWritten(written);
+    const fs::path asWritten = pathFromText(written);
     const bool absolute = asWritten.has_root_directory();
-    fs::path result = absolute ? asWritten.root_path() : fs::path(std::string(base));
+    fs::path result = absolute ? asWritten.root_path() : pathFromText(base);
     std::size_t start = absolute ? asWritten.root_path().generic_string().size() : 0;
     while (start <= written.size()) {
         std::size_t end = written.find('/', start);
         if (end == std::string::npos) end = written.size();
         const std::string part = written.substr(start, end - start);
         if (part == "." || part == "..") result /= part;
-        else if (!part.empty()) result /= findEntry(result.string(), part);
+        else if (!part.empty()) result /= pathFromText(findEntry(result.string(), part));
         start = end + 1;
     }
     return result.generic_string();
@@ -89,12 +91,12 @@ FileNames& diskFileNames() {
 
 bool fileExists(std::string_view path) {
     std::error_code error;
-    return fs::is_regular_file(resolvePath(path), error);
+    return fs::is_regular_file(pathFromText(resolvePath(path)), error);
 }
 
 bool folderExists(std::string_view path) {
     std::error_code error;
-    return fs::is_directory(resolvePath(path), error);
+    return fs::is_directory(pathFromText(resolvePath(path)), error);
 }
 
 std::string foldedName(std::string_view name) {
@@ -128,8 +130,7 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
 std::vector<std::string> listFolder(std::string_view folder, std::string_view pattern, EntryKind kind) {
     std::vector<std::string> names;
     std::error_code error;
-    const std::string resolved = resolvePath(folder);
-    for (fs::directory_iterator it(resolved.empty() ? "." : resolved, error), end; !error && it != end;
+    for (fs::directory_iterator it(folderPath(resolvePath(folder)), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;
         const bool isFolder = it->is_directory(typeError);

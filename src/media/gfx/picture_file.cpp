@@ -10,6 +10,7 @@
 #include "platform/file_bytes.h"
 #include "platform/files.h"
 #include "platform/image_codec.h"
+#include "platform/path_text.h"
 
 namespace kv {
 namespace {
@@ -32,7 +33,7 @@ bool decodeNativeFormat(Bytes bytes, Surface& out) {
 
 std::string findPictureFile(const std::string& name, platform::FileNames& names) {
     if (names.isFile(name)) return names.resolve(name);
-    std::filesystem::path alternative = names.resolve(name);
+    std::filesystem::path alternative = platform::pathFromText(names.resolve(name));
     for (const char* extension : kPictureExtensions) {
         alternative.replace_extension(extension);
         if (names.isFile(alternative.string())) return names.resolve(alternative.string());
