@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/code_pages.h"
+#include "platform/font_encoding.h"
 #include "platform/path_text.h"
 #include "platform/stored_name.h"
 
@@ -25,16 +27,21 @@ std::string withSlash(std::string path) {
 
 fs::path folderPath(const std::string& folder) { return folder.empty() ? fs::path(".") : pathFromText(folder); }
 
-// The entry of `folder` whose name equals `name` ignoring case, or `name`.
-std::string findEntry(const std::string& folder, const std::string& name) {
+// The entry of `folder` named `name`, exactly or else ignoring case.
+std::optional<std::string> findSpelling(const std::string& folder, const std::string& name) {
     std::error_code error;
-    if (name == "." || name == "..") return name;
     if (fs::exists(pathFromText(folder) / pathFromText(name), error)) return storedName(pathFromText(folder), name);
     for (fs::directory_iterator it(folderPath(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string candidate = it->path().filename().string();
         if (sameIgnoringCase(candidate, name)) return candidate;
     }
-    return name;
+    return std::nullopt;
+}
+
+// The entry of `folder` that `name` stands for, or `name`.
+std::string findEntry(const std::string& folder, const std::string& name) {
+    if (name == "." || name == "..") return name;
+    return findAnySpelling(name, [&folder](const std::string& spelling) { return findSpelling(folder, spelling); });
 }
 
 class DiskFileNames : public FileNames {
@@ -97,6 +104,21 @@ bool fileExists(std::string_view path) {
 bool folderExists(std::string_view path) {
     std::error_code error;
     return fs::is_directory(pathFromText(resolvePath(path)), error);
+}
+
+std::vector<std::string> codePageSpellings(std::string_view name) {
+    std::vector<std::string> spellings;
+    if (isValidUtf8(name)) return spellings;
+    for (const TextEncoding page : {TextEncoding::Cp932, TextEncoding::Cp949})
+        if (std::optional<std::string> decoded = decodeCodePage(name, page, true)) spellings.push_back(*decoded);
+    return spellings;
+}
+
+std::string findAnySpelling(const std::string& name, const SpellingFinder& findSpelling) {
+    if (std::optional<std::string> found = findSpelling(name)) return *found;
+    for (const std::string& decoded : codePageSpellings(name))
+        if (std::optional<std::string> found = findSpelling(decoded)) return *found;
+    return name;
 }
 
 std::string foldedName(std::string_view name) {

@@ -24,11 +24,16 @@ const FolderIndex::Listing& FolderIndex::listing(const std::string& folder) {
     return listing;
 }
 
-std::string FolderIndex::findEntry(const std::string& folder, const std::string& name) {
-    const Listing& entries = listing(folder);
+std::optional<std::string> FolderIndex::findSpelling(const Listing& entries, const std::string& name) {
     if (entries.regularFile.count(name)) return name;
     const auto found = entries.named.find(foldedName(name));
-    return found == entries.named.end() ? name : found->second;
+    if (found == entries.named.end()) return std::nullopt;
+    return found->second;
+}
+
+std::string FolderIndex::findEntry(const std::string& folder, const std::string& name) {
+    const Listing& entries = listing(folder);
+    return findAnySpelling(name, [&entries](const std::string& spelling) { return findSpelling(entries, spelling); });
 }
 
 std::string FolderIndex::resolve(std::string_view path) {
