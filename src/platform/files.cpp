@@ -74,19 +74,25 @@ std::string resolveComponents(std::string_view path, std::string_view base, cons
     std::string written(path);
     std::replace(written.begin(), written.end(), '\\', '/');
     // An absolute path starts at its root ("/" or "C:/"), any other at `base`.
+    // The result grows as text, not as a path: a component that matches
+    // nothing keeps its bytes, which on Windows a path would not when they
+    // are in a chart's code page.
     const fs::path asWritten = pathFromText(written);
     const bool absolute = asWritten.has_root_directory();
-    fs::path result = absolute ? asWritten.root_path() : pathFromText(base);
-    std::size_t start = absolute ? asWritten.root_path().generic_string().size() : 0;
+    std::string result = (absolute ? asWritten.root_path() : pathFromText(base)).generic_string();
+    std::size_t start = absolute ? result.size() : 0;
     while (start <= written.size()) {
         std::size_t end = written.find('/', start);
         if (end == std::string::npos) end = written.size();
         const std::string part = written.substr(start, end - start);
-        if (part == "." || part == "..") result /= part;
-        else if (!part.empty()) result /= pathFromText(findEntry(result.string(), part));
+        if (!part.empty()) {
+            const std::string entry = part == "." || part == ".." ? part : findEntry(result, part);
+            if (!result.empty() && result.back() != '/') result += '/';
+            result += entry;
+        }
         start = end + 1;
     }
-    return result.generic_string();
+    return result;
 }
 
 std::string resolvePath(std::string_view path, std::string_view base) { return resolveComponents(path, base, findEntry); }
