@@ -10,7 +10,7 @@ namespace {
 // The face reads from a stream over a file the game opened itself.
 unsigned long readStream(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
     auto* file = static_cast<std::FILE*>(stream->descriptor.pointer);
-    const bool moved = _fseeki64(file, __int64(offset), SEEK_SET) == 0;
+    const bool moved = _fseeki64(file, static_cast<long long>(offset), SEEK_SET) == 0;
     // A count of 0 asks only to seek, and 0 then means success.
     if (count == 0) return moved ? 0 : 1;
     return moved ? (unsigned long)std::fread(buffer, 1, count, file) : 0;
@@ -26,7 +26,7 @@ void closeStream(FT_Stream stream) {
 FT_Error openFontFace(FT_Library library, const std::string& path, FT_Long faceIndex, FT_Face* face) {
     std::FILE* file = openFile(pathFromText(path), "rb");
     if (!file) return FT_Err_Cannot_Open_Resource;
-    const __int64 size = _fseeki64(file, 0, SEEK_END) == 0 ? _ftelli64(file) : -1;
+    const long long size = _fseeki64(file, 0, SEEK_END) == 0 ? _ftelli64(file) : -1;
     if (size <= 0) {
         std::fclose(file);
         return FT_Err_Cannot_Open_Stream;
