@@ -5,6 +5,7 @@
 
 #include "app/game_parts.h"
 #include "app/info_command.h"
+#include "platform/path_text.h"
 #include "platform/window.h"
 #include "play/offline_render.h"
 #include "screens/select/library_listing.h"
@@ -34,7 +35,7 @@ const char* const kUsage =
 
 namespace {
 
-std::string absolute(const std::string& path) { return std::filesystem::absolute(path).string(); }
+std::string absolute(const std::string& path) { return std::filesystem::absolute(platform::pathFromText(path)).string(); }
 
 CommandLine only(Command command) {
     CommandLine line;

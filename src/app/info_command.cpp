@@ -14,6 +14,7 @@
 #include "media/gfx/picture_file.h"
 #include "platform/files.h"
 #include "platform/folder_index.h"
+#include "platform/path_text.h"
 #include "play/chart_samples.h"
 #include "scene/shell.h"
 #include "settings/settings.h"
@@ -55,7 +56,7 @@ int infoCommand(const std::string& chartFile, std::ostream& out) {
     const Settings& settings = kv::settings();
     const std::string& home = shell().programFolder;
     std::error_code error;
-    const std::filesystem::path file = std::filesystem::absolute(platform::resolvePath(chartFile), error);
+    const std::filesystem::path file = std::filesystem::absolute(platform::pathFromText(platform::resolvePath(chartFile)), error);
     ChartEntry entry;
     std::string bytes;
     if (error || !readFileText(file, bytes)) {

@@ -1,9 +1,6 @@
-#include <string>
-#include <vector>
-
 #include "app/command_line.h"
+#include "platform/command_arguments.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return kv::runCommand(kv::parseCommandLine(arguments));
+    return kv::runCommand(kv::parseCommandLine(kv::platform::commandArguments(argc, argv)));
 }

@@ -16,6 +16,7 @@
 #include "platform/frame_pacer.h"
 #include "platform/frames.h"
 #include "platform/message_box.h"
+#include "platform/path_text.h"
 #include "platform/platform.h"
 #include "platform/save_report.h"
 #include "platform/script_runner.h"
@@ -49,7 +50,7 @@ std::string withSlash(std::string folder) {
 // folder the game was started from) and its file name.
 bool readSingleChart(const Subsystems& subsystems, const std::string& chart) {
     if (!subsystems.scanSingleChart) return false;
-    const std::filesystem::path path = std::filesystem::absolute(chart);
+    const std::filesystem::path path = std::filesystem::absolute(platform::pathFromText(chart));
     return subsystems.scanSingleChart(path.parent_path().string(), path.filename().string());
 }
 
@@ -147,7 +148,7 @@ int startAndRun(const LaunchOptions& options, const SceneTable& scenes, const Su
 bool enterProgramFolder(const std::string& home) {
     Shell& state = shell();
     state.programFolder =
-        withSlash(home.empty() ? platform::executableFolder() : std::filesystem::absolute(home).string());
+        withSlash(home.empty() ? platform::executableFolder() : std::filesystem::absolute(platform::pathFromText(home)).string());
     if (!platform::changeDirectory(state.programFolder)) {
         std::cerr << "game: cannot enter the program folder " << state.programFolder << "\n";
         return false;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
+#include <fstream>
 
 namespace kv {
 
@@ -51,7 +51,8 @@ int advancePast(const char* text, int wordEnd) { return text[wordEnd] == '\0' ? 
 }  // namespace
 
 bool readFileText(const std::filesystem::path& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    // A stream opens the path itself, so on Windows any name opens.
+    std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     bytes.clear();
     // One read of the whole file when its size is known; pipes and the
@@ -60,13 +61,15 @@ bool readFileText(const std::filesystem::path& path, std::string& bytes) {
     const auto size = std::filesystem::file_size(path, error);
     if (!error) {
         bytes.resize(std::size_t(size));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+        file.read(bytes.data(), std::streamsize(bytes.size()));
+        bytes.resize(std::size_t(file.gcount()));
     }
     char piece[16384];
-    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, file)) > 0;) bytes.append(piece, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
+    while (file.good()) {
+        file.read(piece, sizeof piece);
+        bytes.append(piece, std::size_t(file.gcount()));
+    }
+    return !file.bad();
 }
 
 bool TextFile::open(const std::filesystem::path& path) {

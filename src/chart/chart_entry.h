@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/path_text.h"
+
 namespace kv {
 
 constexpr int kRankingBlockSize = 186;
@@ -38,7 +40,7 @@ struct ChartEntry {
 
 // The chart file of an entry.
 inline std::filesystem::path chartPath(const ChartEntry& entry) {
-    return std::filesystem::path(entry.dirPath) / entry.fileName;
+    return platform::pathFromText(entry.dirPath) / platform::pathFromText(entry.fileName);
 }
 
 }  // namespace kv

@@ -14,6 +14,7 @@
 #include "chart/long_notes.h"
 #include "chart/picture_frame.h"
 #include "chart/playback_rate.h"
+#include "platform/path_text.h"
 
 namespace kv {
 
@@ -59,7 +60,7 @@ int load(const ChartEntry& entry, const std::string_view* bytes, Chart& chart, c
     chart.hasMidi = false;
     chart.midiFile.clear();
     std::error_code error;
-    if (!std::filesystem::is_directory(entry.dirPath, error)) return 0;
+    if (!std::filesystem::is_directory(platform::pathFromText(entry.dirPath), error)) return 0;
 
     chart.keyMode = std::int8_t(keyModeFor(settings.KEY, entry.keyType));
     chart.autoplayActive = settings.AUTOPLAY == kAutoplayOn && settings.STYLE != kStyleBonus;

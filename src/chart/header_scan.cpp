@@ -8,6 +8,7 @@
 #include "chart/data_line.h"
 #include "chart/ranking_store.h"
 #include "platform/file_bytes.h"
+#include "platform/path_text.h"
 
 namespace kv {
 
@@ -125,7 +126,7 @@ bool replayMatches(const std::filesystem::path& chartFile, std::uint8_t checksum
 int scanChartHeader(ChartEntry& entry, const std::string& dirPath, const std::string& fileName,
                     const RankingPlace& rankingPlace, bool longNoteChannels) {
     std::string bytes;
-    if (!readFileText(std::filesystem::path(dirPath) / fileName, bytes)) {
+    if (!readFileText(platform::pathFromText(dirPath) / platform::pathFromText(fileName), bytes)) {
         resetEntry(entry, dirPath, fileName);
         return 0;
     }
@@ -157,7 +158,8 @@ void scanChartText(ChartEntry& entry, const std::string& dirPath, const std::str
     entry.keyType = std::int8_t(facts.keyType());
     entry.checksum = checksum.value;
     entry.hasReplay = replayMatches(chartPath(entry), entry.checksum);
-    if (const auto ranking = chartRankingPath(dirPath, fileName, rankingPlace.rankingSetting, rankingPlace.programFolder))
+    if (const auto ranking = chartRankingPath(platform::pathFromText(dirPath), fileName, rankingPlace.rankingSetting,
+                                               platform::pathFromText(rankingPlace.programFolder)))
         entry.rankingBlock = readRankingBlock(*ranking);
 }
 

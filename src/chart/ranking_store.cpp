@@ -5,6 +5,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_bytes.h"
+#include "platform/path_text.h"
 
 namespace kv {
 
@@ -15,13 +16,13 @@ std::optional<std::filesystem::path> chartRankingPath(const std::filesystem::pat
     if (dot == std::string::npos || fileName.size() - dot != 4 || (fileName[dot + 1] != 'B' && fileName[dot + 1] != 'b'))
         return std::nullopt;
     const std::string rankingName = fileName.substr(0, dot + 1) + "K2R";
-    return (rankingSetting == kRankingInProgramFolder ? programFolder : chartDir) / rankingName;
+    return (rankingSetting == kRankingInProgramFolder ? programFolder : chartDir) / platform::pathFromText(rankingName);
 }
 
 std::optional<std::filesystem::path> courseRankingPath(const std::filesystem::path& programFolder,
                                                        const std::string& courseName, int courseNumber) {
     if (courseNumber < 0 || courseName.empty()) return std::nullopt;
-    return programFolder / "course" / (courseName + ".k2r");
+    return programFolder / "course" / platform::pathFromText(courseName + ".k2r");
 }
 
 RankingBlock readRankingBlock(const std::filesystem::path& path) {

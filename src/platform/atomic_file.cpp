@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/disk_sync.h"
+#include "platform/path_text.h"
 
 namespace kv::platform {
 
@@ -19,7 +20,7 @@ std::filesystem::path temporaryFor(const std::filesystem::path& path) {
 
 bool canReplaceFile(const std::filesystem::path& path) {
     const std::filesystem::path temporary = temporaryFor(path);
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    std::FILE* file = openFile(temporary, "wb");
     if (!file) return false;
     std::fclose(file);
     std::error_code ignored;
@@ -29,7 +30,7 @@ bool canReplaceFile(const std::filesystem::path& path) {
 
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path temporary = temporaryFor(path);
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    std::FILE* file = openFile(temporary, "wb");
     if (!file) return false;
     // The bytes reach the disk before the name points at them, so a power
     // cut leaves the old file or the new one, never an empty one.

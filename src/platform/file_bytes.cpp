@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <limits>
 
+#include "platform/path_text.h"
+
 namespace kv::platform {
 
 bool readFilePrefix(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = openFile(pathFromText(path), "rb");
     if (!file) return false;
     std::uint8_t chunk[1 << 16];
     std::size_t got = 0;

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/code_pages.h"
+#include "platform/font_encoding.h"
+#include "platform/path_text.h"
 #include "platform/stored_name.h"
 
 namespace kv::platform {
@@ -22,17 +25,23 @@ std::string withSlash(std::string path) {
     return path;
 }
 
-// The entry of `folder` whose name equals `name` ignoring case, or `name`.
-std::string findEntry(const std::string& folder, const std::string& name) {
+fs::path folderPath(const std::string& folder) { return folder.empty() ? fs::path(".") : pathFromText(folder); }
+
+// The entry of `folder` named `name`, exactly or else ignoring case.
+std::optional<std::string> findSpelling(const std::string& folder, const std::string& name) {
     std::error_code error;
-    if (name == "." || name == "..") return name;
-    if (fs::exists(fs::path(folder) / name, error)) return storedName(folder, name);
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), error), end; !error && it != end;
-         it.increment(error)) {
+    if (fs::exists(pathFromText(folder) / pathFromText(name), error)) return storedName(pathFromText(folder), name);
+    for (fs::directory_iterator it(folderPath(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string candidate = it->path().filename().string();
         if (sameIgnoringCase(candidate, name)) return candidate;
     }
-    return name;
+    return std::nullopt;
+}
+
+// The entry of `folder` that `name` stands for, or `name`.
+std::string findEntry(const std::string& folder, const std::string& name) {
+    if (name == "." || name == "..") return name;
+    return findAnySpelling(name, [&folder](const std::string& spelling) { return findSpelling(folder, spelling); });
 }
 
 class DiskFileNames : public FileNames {
@@ -50,13 +59,13 @@ std::string currentDirectory() {
 
 bool changeDirectory(std::string_view folder) {
     std::error_code error;
-    fs::current_path(resolvePath(folder), error);
+    fs::current_path(pathFromText(resolvePath(folder)), error);
     return !error;
 }
 
 bool makeDirectory(std::string_view folder) {
     std::error_code error;
-    const std::string path = resolvePath(folder);
+    const fs::path path = pathFromText(resolvePath(folder));
     fs::create_directory(path, error);
     return !error && fs::is_directory(path, error);
 }
@@ -65,19 +74,25 @@ std::string resolveComponents(std::string_view path, std::string_view base, cons
     std::string written(path);
     std::replace(written.begin(), written.end(), '\\', '/');
     // An absolute path starts at its root ("/" or "C:/"), any other at `base`.
-    const fs::path asWritten(written);
+    // The result grows as text, not as a path: a component that matches
+    // nothing keeps its bytes, which on Windows a path would not when they
+    // are in a chart's code page.
+    const fs::path asWritten = pathFromText(written);
     const bool absolute = asWritten.has_root_directory();
-    fs::path result = absolute ? asWritten.root_path() : fs::path(std::string(base));
-    std::size_t start = absolute ? asWritten.root_path().generic_string().size() : 0;
+    std::string result = (absolute ? asWritten.root_path() : pathFromText(base)).generic_string();
+    std::size_t start = absolute ? result.size() : 0;
     while (start <= written.size()) {
         std::size_t end = written.find('/', start);
         if (end == std::string::npos) end = written.size();
         const std::string part = written.substr(start, end - start);
-        if (part == "." || part == "..") result /= part;
-        else if (!part.empty()) result /= findEntry(result.string(), part);
+        if (!part.empty()) {
+            const std::string entry = part == "." || part == ".." ? part : findEntry(result, part);
+            if (!result.empty() && result.back() != '/') result += '/';
+            result += entry;
+        }
         start = end + 1;
     }
-    return result.generic_string();
+    return result;
 }
 
 std::string resolvePath(std::string_view path, std::string_view base) { return resolveComponents(path, base, findEntry); }
@@ -89,12 +104,27 @@ FileNames& diskFileNames() {
 
 bool fileExists(std::string_view path) {
     std::error_code error;
-    return fs::is_regular_file(resolvePath(path), error);
+    return fs::is_regular_file(pathFromText(resolvePath(path)), error);
 }
 
 bool folderExists(std::string_view path) {
     std::error_code error;
-    return fs::is_directory(resolvePath(path), error);
+    return fs::is_directory(pathFromText(resolvePath(path)), error);
+}
+
+std::vector<std::string> codePageSpellings(std::string_view name) {
+    std::vector<std::string> spellings;
+    if (isValidUtf8(name)) return spellings;
+    for (const TextEncoding page : {TextEncoding::Cp932, TextEncoding::Cp949})
+        if (std::optional<std::string> decoded = decodeCodePage(name, page, true)) spellings.push_back(*decoded);
+    return spellings;
+}
+
+std::string findAnySpelling(const std::string& name, const SpellingFinder& findSpelling) {
+    if (std::optional<std::string> found = findSpelling(name)) return *found;
+    for (const std::string& decoded : codePageSpellings(name))
+        if (std::optional<std::string> found = findSpelling(decoded)) return *found;
+    return name;
 }
 
 std::string foldedName(std::string_view name) {
@@ -128,8 +158,7 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
 std::vector<std::string> listFolder(std::string_view folder, std::string_view pattern, EntryKind kind) {
     std::vector<std::string> names;
     std::error_code error;
-    const std::string resolved = resolvePath(folder);
-    for (fs::directory_iterator it(resolved.empty() ? "." : resolved, error), end; !error && it != end;
+    for (fs::directory_iterator it(folderPath(resolvePath(folder)), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;
         const bool isFolder = it->is_directory(typeError);

@@ -3,6 +3,7 @@
 // files in any letter case and with '\' as separator; these helpers find
 // the file that is really there.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,10 @@ bool makeDirectory(std::string_view folder);
 // A path as written in a chart or config file ('\' or '/' separators, any
 // case) resolved against `base` (relative to the current directory when
 // empty): each component is matched exactly first, then without regard to
-// ASCII case. Returns the path that exists, or the path with '/'
-// separators and the components as written when nothing matches.
+// ASCII case; a name that is not UTF-8 and matches neither way is then
+// tried as its code page spellings (see codePageSpellings). Returns the path
+// that exists, or the path with '/' separators and the components as
+// written when nothing matches.
 std::string resolvePath(std::string_view path, std::string_view base = {});
 bool fileExists(std::string_view path);    // resolved, regular file
 bool folderExists(std::string_view path);  // resolved, folder
@@ -46,6 +49,17 @@ FileNames& diskFileNames();
 // ("" for the current directory).
 using EntryFinder = std::function<std::string(const std::string& folder, const std::string& name)>;
 std::string resolveComponents(std::string_view path, std::string_view base, const EntryFinder& findEntry);
+
+// A chart names its files in its author's code page, but a folder may store
+// them as Unicode (always on Windows; on other systems when unpacked with
+// UTF-8 names). The UTF-8 names a name that is not UTF-8 may stand for:
+// its strict CP932 decoding, then its CP949 one. None for a UTF-8 name.
+std::vector<std::string> codePageSpellings(std::string_view name);
+
+// The first entry `findSpelling` finds for `name`, then for each of its code
+// page spellings in turn; `name` itself when none is found.
+using SpellingFinder = std::function<std::optional<std::string>(const std::string& name)>;
+std::string findAnySpelling(const std::string& name, const SpellingFinder& findSpelling);
 
 // `name` with ASCII letters in upper case: names that are equal ignoring
 // case fold to the same text.

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/path_text.h"
+
 namespace kv::platform {
 namespace fs = std::filesystem;
 
@@ -12,7 +14,7 @@ const FolderIndex::Listing& FolderIndex::listing(const std::string& folder) {
     std::error_code error;
     // In the disk's own order, so that of names differing only in case the
     // same one is found as by a scan of the folder.
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), error), end; !error && it != end;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : pathFromText(folder), error), end; !error && it != end;
          it.increment(error)) {
         const std::string name = it->path().filename().string();
         std::error_code typeError;
@@ -22,11 +24,16 @@ const FolderIndex::Listing& FolderIndex::listing(const std::string& folder) {
     return listing;
 }
 
-std::string FolderIndex::findEntry(const std::string& folder, const std::string& name) {
-    const Listing& entries = listing(folder);
+std::optional<std::string> FolderIndex::findSpelling(const Listing& entries, const std::string& name) {
     if (entries.regularFile.count(name)) return name;
     const auto found = entries.named.find(foldedName(name));
-    return found == entries.named.end() ? name : found->second;
+    if (found == entries.named.end()) return std::nullopt;
+    return found->second;
+}
+
+std::string FolderIndex::findEntry(const std::string& folder, const std::string& name) {
+    const Listing& entries = listing(folder);
+    return findAnySpelling(name, [&entries](const std::string& spelling) { return findSpelling(entries, spelling); });
 }
 
 std::string FolderIndex::resolve(std::string_view path) {
@@ -36,7 +43,7 @@ std::string FolderIndex::resolve(std::string_view path) {
 }
 
 bool FolderIndex::isFile(std::string_view path) {
-    const fs::path resolved = resolve(path);
+    const fs::path resolved = pathFromText(resolve(path));
     const Listing& entries = listing(resolved.parent_path().string());
     const auto found = entries.regularFile.find(resolved.filename().string());
     return found != entries.regularFile.end() && found->second;

@@ -7,6 +7,7 @@
 // answers every later look-up from the listing, as resolvePath and
 // fileExists would while the folders stay as they are. One per load; not
 // for use by several threads at once.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,6 +28,7 @@ private:
     };
 
     const Listing& listing(const std::string& folder);
+    static std::optional<std::string> findSpelling(const Listing& entries, const std::string& name);
     std::string findEntry(const std::string& folder, const std::string& name);
 
     std::unordered_map<std::string, Listing> folders_;

@@ -5,19 +5,6 @@
 namespace kv::platform {
 namespace {
 
-bool isValidUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const unsigned char lead = bytes[i];
-        const int extra = lead < 0x80 ? 0 : lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
-                        : lead >= 0xF0 && lead <= 0xF4 ? 3 : -1;
-        if (extra < 0 || i + extra >= bytes.size() + (extra == 0)) return false;
-        for (int k = 1; k <= extra; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 // Half-width katakana U+FF61..U+FF9F are EF BD A1..EF BD BF and EF BE 80..EF BE 9F
 // in UTF-8; a double-byte character of CP932 is U+0080 or above, elsewhere.
 bool mixesHalfWidthKatakanaWithDoubleByte(std::string_view utf8) {
@@ -37,6 +24,19 @@ bool mixesHalfWidthKatakanaWithDoubleByte(std::string_view utf8) {
 }
 
 }  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const unsigned char lead = bytes[i];
+        const int extra = lead < 0x80 ? 0 : lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
+                        : lead >= 0xF0 && lead <= 0xF4 ? 3 : -1;
+        if (extra < 0 || i + extra >= bytes.size() + (extra == 0)) return false;
+        for (int k = 1; k <= extra; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        i += extra + 1;
+    }
+    return true;
+}
 
 TextEncoding detectEncoding(std::string_view bytes) {
     if (isValidUtf8(bytes)) return TextEncoding::Utf8;

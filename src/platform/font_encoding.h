@@ -9,6 +9,9 @@ namespace kv::platform {
 
 enum class TextEncoding { Utf8, Cp932, Cp949 };
 
+// True when the bytes are well-formed UTF-8 (plain ASCII is).
+bool isValidUtf8(std::string_view bytes);
+
 // The encoding the bytes most likely are: UTF-8 when they are valid UTF-8,
 // else the code page that decodes them cleanly, Shift-JIS first. When both
 // do, Korean text shows itself in CP932 as half-width katakana mixed with

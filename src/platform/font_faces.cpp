@@ -1,11 +1,11 @@
 #include "platform/font_faces.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "base/text.h"
 #include "platform/font_files.h"
+#include "platform/path_text.h"
 
 namespace kv::platform {
 namespace {
@@ -48,7 +48,7 @@ std::vector<FontFile> withInstalled(const std::string& name, std::vector<FontFil
 }  // namespace
 
 std::vector<FontFile> fontChain(std::string_view typeface) {
-    if (std::filesystem::path(typeface).is_absolute()) return {{std::string(typeface), 0}, cjkFont(0)};
+    if (pathFromText(typeface).is_absolute()) return {{std::string(typeface), 0}, cjkFont(0)};
     const std::string name = lowerAscii(typeface);
     if (listed(kJapaneseFaces, name)) return withInstalled(name, {cjkFont(0)});
     if (listed(kKoreanFaces, name)) return withInstalled(name, {cjkFont(1)});

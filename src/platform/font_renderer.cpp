@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/font_faces.h"
+#include "platform/font_face_file.h"
 
 namespace kv::platform {
 namespace {
@@ -53,7 +54,7 @@ LoadedFace* openFace(const FontFile& file) {
     const auto key = std::make_pair(file.path, file.faceIndex);
     if (auto known = faces.find(key); known != faces.end()) return known->second.face ? &known->second : nullptr;
     LoadedFace& loaded = faces[key];
-    if (!freetype() || FT_New_Face(freetype(), file.path.c_str(), file.faceIndex, &loaded.face) != 0) {
+    if (!freetype() || openFontFace(freetype(), file.path, file.faceIndex, &loaded.face) != 0) {
         loaded.face = nullptr;
         return nullptr;
     }

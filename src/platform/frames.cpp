@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/path_text.h"
 #include "platform/window.h"
 
 namespace kv::platform {
@@ -23,7 +24,7 @@ std::function<void(const Surface&)> frameObserver;
 std::string framePath(long number) {
     char name[32];
     std::snprintf(name, sizeof name, "frame_%06ld.png", number);
-    return (std::filesystem::path(framesFolder) / name).string();
+    return (pathFromText(framesFolder) / name).string();
 }
 
 }  // namespace
@@ -36,8 +37,8 @@ bool setFramesFolder(const std::string& folder) {
     framesFolder = folder;
     if (folder.empty()) return true;
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    return std::filesystem::is_directory(folder, error);
+    std::filesystem::create_directories(pathFromText(folder), error);
+    return std::filesystem::is_directory(pathFromText(folder), error);
 }
 
 void keepPresentedFrame(const Surface& picture) {

@@ -6,6 +6,7 @@
 #include "base/dik.h"
 #include "base/key_names.h"
 #include "platform/file_bytes.h"
+#include "platform/path_text.h"
 
 namespace kv::platform {
 namespace {
@@ -38,8 +39,8 @@ class Builder {
         key(dik, false);
     }
     void shot(std::string_view file) {
-        std::filesystem::path path{std::string(file)};
-        if (path.is_relative() && !base_.empty()) path = std::filesystem::path(std::string(base_)) / path;
+        std::filesystem::path path = pathFromText(file);
+        if (path.is_relative() && !base_.empty()) path = pathFromText(base_) / path;
         add(ScriptAction::Kind::Shot).file = path.generic_string();
     }
     void click(int x, int y) {

@@ -1,9 +1,9 @@
 #include "platform/sound_file.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <new>
+
+#include "platform/sound_file_open.h"
 
 namespace kv::platform {
 namespace {
@@ -39,7 +39,7 @@ int sndfileFormat(SoundFileFormat format) {
 
 DecodeResult decodeSoundFile(const std::string& path, PcmSound& sound) {
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    SNDFILE* file = openSoundFile(path, SFM_READ, &info);
     if (!file) return DecodeResult::Unreadable;
     if (info.channels < 1 || info.samplerate < 1) {
         sf_close(file);
@@ -98,7 +98,7 @@ bool SoundFileWriter::open(const std::string& path, SoundFileFormat format, int 
     info.samplerate = rate;
     info.channels = channels;
     info.format = sndfileFormat(format);
-    SNDFILE* handle = sf_open(path.c_str(), SFM_WRITE, &info);
+    SNDFILE* handle = openSoundFile(path, SFM_WRITE, &info);
     if (!handle) return false;
     // Only WAV has a header to keep current; compressed streams break if
     // asked to.

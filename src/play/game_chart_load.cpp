@@ -12,6 +12,7 @@
 #include "platform/folder_index.h"
 #include "platform/frames.h"
 #include "platform/keyboard.h"
+#include "platform/path_text.h"
 #include "play/chart_samples.h"
 #include "scene/message_pump.h"
 #include "scene/shell.h"
@@ -73,13 +74,13 @@ public:
 
 int loadGameChart(ChartEntry entry, std::int32_t rankingTopScore) {
     std::error_code error;
-    std::filesystem::current_path(entry.dirPath, error);
+    std::filesystem::current_path(platform::pathFromText(entry.dirPath), error);
     if (error) return 0;
     SlotMedia media;
     ScreenLines screen;
     const LoadContext context{shell().playMode, shell().puzzleMode != 0, rankingTopScore, nextRandom};
     const int loaded = loadChart(entry, theChart, settings(), context, media, screen);
-    std::filesystem::current_path(shell().programFolder, error);
+    std::filesystem::current_path(platform::pathFromText(shell().programFolder), error);
     return loaded;
 }
 

@@ -19,6 +19,7 @@
 #include "media/audio/sound_engine.h"
 #include "platform/folder_index.h"
 #include "platform/midi_synth.h"
+#include "platform/path_text.h"
 #include "platform/sound_file.h"
 #include "platform/terminal.h"
 #include "play/chart_samples.h"
@@ -137,7 +138,7 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
     if (error || !readFileText(chartFile, bytes)) return false;
     scanChartText(entry, dir, chartFile.filename().string(), RankingPlace{0, {}}, bytes, settings.longNotesOn());
     const std::filesystem::path home = std::filesystem::current_path(error);
-    std::filesystem::current_path(dir, error);
+    std::filesystem::current_path(platform::pathFromText(dir), error);
     if (error) return false;
     SampleOnlyMedia media;
     ConsoleLoadingScreen screen;
@@ -150,7 +151,7 @@ bool loadForRender(const std::filesystem::path& chartFile, const Settings& setti
 }  // namespace
 
 int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
-    const std::filesystem::path wavFile = std::filesystem::absolute(wavPath);
+    const std::filesystem::path wavFile = std::filesystem::absolute(platform::pathFromText(wavPath));
     const Settings settings = renderSettings();
     if (!initSoundPulled(settings.WAVQUAL)) {
         std::fprintf(stderr, "render: no sound engine\n");
@@ -158,7 +159,7 @@ int renderChartToWav(const std::string& chartPath, const std::string& wavPath) {
     }
     auto chart = std::make_unique<Chart>();
     bool midiLeftOut = false;
-    if (!loadForRender(chartPath, settings, *chart, midiLeftOut)) {
+    if (!loadForRender(platform::pathFromText(chartPath), settings, *chart, midiLeftOut)) {
         std::fprintf(stderr, "render: cannot load %s\n", chartPath.c_str());
         shutdownSound();
         return 1;

@@ -9,6 +9,7 @@
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/mouse.h"
+#include "platform/path_text.h"
 #include "platform/platform.h"
 #include "platform/script_runner.h"
 #include "platform/window.h"
@@ -51,7 +52,7 @@ bool save(const Session& session) {
     Settings edited = session.settings;
     takeSettings(session.dialog, edited);
     std::string problem;
-    if (saveSystemSettings(edited, session.file, problem)) return true;
+    if (saveSystemSettings(edited, platform::pathFromText(session.file), problem)) return true;
     platform::showMessage(problem);
     return false;
 }
@@ -99,7 +100,7 @@ int runSysconfig(const SysconfigOptions& options) {
         // Like the game, the file of its own program folder, wherever it was started from.
         const std::string home = options.home.empty() ? platform::executableFolder() : options.home + "/";
         session.file = platform::resolvePath(kSettingsFileName, home);
-        loadSystemSettings(session.settings, session.file);
+        loadSystemSettings(session.settings, platform::pathFromText(session.file));
         showSettings(session.settings, session.dialog);
         runDialog(session);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -129,6 +130,23 @@ TEST(TextFileTest, BytesInMemoryReadLikeTheFile) {
         lines.push_back({file.lineBuffer, more});
     }
     EXPECT_EQ(lines, (std::vector<Line>{{"#A", true}, {"#B", true}, {"#", false}}));
+}
+
+// Song folders and charts are often named in Japanese; a folder or a
+// missing file is a failed read.
+TEST(TextFileTest, ReadsFilesOfAnyNameAndNothingElse) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kv_text_" + std::to_string(std::random_device{}())) / u8"曲フォルダ";
+    std::filesystem::create_directories(folder);
+    const std::string bytes(70000, 'x');
+    std::ofstream(folder / u8"譜面.bms", std::ios::binary) << bytes;
+    std::string read = "old";
+    EXPECT_TRUE(readFileText(folder / u8"譜面.bms", read));
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(readFileText(folder, read));
+    EXPECT_FALSE(readFileText(folder / "none.bms", read));
+    EXPECT_TRUE(TextFile(folder / u8"譜面.bms").isOpen());
+    std::filesystem::remove_all(folder.parent_path());
 }
 
 TEST(TextFileTest, MissingFileDoesNotOpen) {

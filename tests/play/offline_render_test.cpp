@@ -6,10 +6,12 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/path_text.h"
 #include "platform/sound_file.h"
 #include "play/mixdown.h"
 #include "play/offline_render.h"
 #include "play_fixture.h"
+#include "support/temp_folder.h"
 
 namespace kv::test {
 namespace {
@@ -69,6 +71,41 @@ TEST(OfflineRender, KeysoundsAndBackgroundAtTheirTimes) {
     ASSERT_EQ(found.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(found[i], expected[i], 2) << "sound " << i;
     std::filesystem::remove_all(dir);
+}
+
+// A song folder with a Japanese or Korean name whose chart, also so named,
+// spells its samples in its own code page (or in UTF-8), renders the same
+// mix as one with plain names.
+TEST(OfflineRender, SongsWithUnicodeNamesRenderAlike) {
+    struct Case {
+        const char* folder;
+        const char* chart;
+        const char* sample;   // on disk
+        std::string written;  // in the chart
+    };
+    const Case cases[] = {
+        {"plain", "song.bms", "hi.wav", "hi.wav"},
+        {"曲フォルダ", "譜面.bms", "ドン.wav", "ドン.wav"},
+        {"曲フォルダ", "譜面.bms", "ドン.wav", "\x83\x68\x83\x93.WAV"},  // Shift-JIS
+        {"노래", "악보.bms", "쿵.wav", "\xc4\xf4.wav"},                 // CP949
+    };
+    TempFolder temp{"kv_render_names"};
+    std::vector<std::int16_t> plainMix;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder + std::string("/") + c.sample);
+        const std::string folder = temp / c.folder;
+        std::filesystem::create_directories(platform::pathFromText(folder));
+        writeClick(platform::pathFromText(folder + "/" + c.sample), 1760);
+        const std::string chart = temp.write(c.folder + std::string("/") + c.chart,
+                                             "#BPM 120\r\n#WAV01 " + c.written + "\r\n#00111:01\r\n");
+        const std::string wav = temp / (c.folder + std::string("/out.wav"));
+        ASSERT_EQ(renderChartToWav(chart, wav), 0);
+        platform::PcmSound mix;
+        ASSERT_EQ(platform::decodeSoundFile(wav, mix), platform::DecodeResult::Ok);
+        EXPECT_EQ(onsets(mix).size(), 1u) << "the sample sounds";
+        if (plainMix.empty()) plainMix = mix.samples;
+        EXPECT_EQ(mix.samples, plainMix);
+    }
 }
 
 TEST(OfflineRender, MissingChartFails) {

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/path_text.h"
+
 namespace kv::test {
 
 TempFolder::TempFolder(std::string_view label) {
@@ -21,10 +23,10 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, error);
 }
 
-std::string TempFolder::operator/(std::string_view relative) const { return (path_ / relative).generic_string(); }
+std::string TempFolder::operator/(std::string_view relative) const { return (path_ / platform::pathFromText(relative)).generic_string(); }
 
 std::string TempFolder::write(std::string_view relative, std::string_view content) const {
-    const std::filesystem::path file = path_ / relative;
+    const std::filesystem::path file = path_ / platform::pathFromText(relative);
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary).write(content.data(), std::streamsize(content.size()));
     return file.generic_string();

@@ -16,10 +16,11 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    // `path()/relative`, as a string.
+    // `path()/relative`, as game text (UTF-8 on Windows).
     std::string operator/(std::string_view relative) const;
 
-    // Writes a file (creating its folders) and returns its path.
+    // Writes a file (creating its folders) and returns its path; `relative`
+    // is game text.
     std::string write(std::string_view relative, std::string_view content) const;
     // The whole file, or "" when it cannot be read.
     static std::string read(const std::filesystem::path& file);

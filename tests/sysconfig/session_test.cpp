@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "config_folder.h"
+#include "platform/files.h"
+#include "support/environment.h"
 #include "sysconfig/config_dialog.h"
 #include "sysconfig/sysconfig_app.h"
 
@@ -123,22 +125,38 @@ TEST(SessionWithoutFile, UnwritableFolderIsReportedAndTheDialogStaysOpen) {
     EXPECT_NE(messages.find("no such folder"), std::string::npos) << messages;
 }
 
+#ifdef _WIN32
+constexpr const char* kProgramFile = "sysconfig.exe";
+#else
+constexpr const char* kProgramFile = "sysconfig";
+#endif
+
 // The real program, copied into a program folder of its own and started
 // from another folder that has a settings file too.
 class ProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::copy_file(KV_HOME "/sysconfig", program.path() / "sysconfig");
+        std::filesystem::copy_file(std::filesystem::path(KV_HOME) / kProgramFile, program.path() / kProgramFile);
         program.writeConfig(kSampleConfig);
         elsewhere.writeConfig(otherConfig);
         std::ofstream(elsewhere.path() / "session.script") << "wait 100\npress SPACE\n" + kSave;
+        test::setEnvironment("SDL_VIDEODRIVER", "dummy");
+        test::setEnvironment("SDL_AUDIODRIVER", "dummy");
+#ifdef _WIN32
+        // The copy finds its libraries beside this test program.
+        const char* path = std::getenv("PATH");
+        test::setEnvironment("PATH", (platform::executableFolder() + ";" + (path ? path : "")).c_str());
+#endif
     }
+    // Started in the other folder; the quoting suits sh and cmd alike.
     int run(const std::string& arguments) const {
-        const std::string command = "cd '" + elsewhere.path().string() +
-                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
-                                    (program.path() / "sysconfig").string() +
-                                    "' --headless --script session.script " + arguments;
-        return std::system(command.c_str());
+        const std::filesystem::path started = std::filesystem::current_path();
+        std::filesystem::current_path(elsewhere.path());
+        const std::string command =
+            "\"" + (program.path() / kProgramFile).string() + "\" --headless --script session.script " + arguments;
+        const int status = std::system(command.c_str());
+        std::filesystem::current_path(started);
+        return status;
     }
 
     ConfigFolder program;

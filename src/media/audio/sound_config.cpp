@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "media/audio/sample_slots.h"
 #include "media/audio/sound_engine.h"
+#include "platform/path_text.h"
 
 namespace kv {
 namespace {
@@ -14,7 +15,7 @@ static_assert(kMenuSoundKeys.size() == kMenuSoundSlots);
 
 // Written as a Windows text-mode file was, with CR LF line ends.
 void writeTemplate() {
-    std::FILE* file = std::fopen(kSoundConfigFile, "wb");
+    std::FILE* file = platform::openFile(kSoundConfigFile, "wb");
     if (!file) return;
     std::fputs("- kelvarin ][ sound config file -\r\n\r\n", file);
     for (std::string_view key : kMenuSoundKeys) std::fprintf(file, "%.*s\r\n", int(key.size()), key.data());

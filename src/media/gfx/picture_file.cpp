@@ -1,6 +1,5 @@
 #include "media/gfx/picture_file.h"
 
-#include <filesystem>
 #include <vector>
 
 #include "media/gfx/bmp_file.h"
@@ -15,6 +14,17 @@ namespace kv {
 namespace {
 
 constexpr const char* kPictureExtensions[] = {".bmp", ".png", ".jpg", ".jpeg", ".gif"};
+
+// `path` with the extension of its file name replaced, as
+// std::filesystem::path::replace_extension does, but on the text: a name in
+// a chart's code page does not survive the trip through a path on Windows.
+std::string withExtension(const std::string& path, const char* extension) {
+    const std::size_t nameStart = path.rfind('/') + 1;  // 0 without a folder
+    const std::size_t dot = path.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && dot > nameStart && path.compare(nameStart, std::string::npos, "..") != 0;
+    return (hasExtension ? path.substr(0, dot) : path) + extension;
+}
 
 // Only formats whose size we can check before decoding are decoded; what
 // the decoder gives is checked too, should it ever differ from the header.
@@ -32,10 +42,10 @@ bool decodeNativeFormat(Bytes bytes, Surface& out) {
 
 std::string findPictureFile(const std::string& name, platform::FileNames& names) {
     if (names.isFile(name)) return names.resolve(name);
-    std::filesystem::path alternative = names.resolve(name);
+    const std::string resolved = names.resolve(name);
     for (const char* extension : kPictureExtensions) {
-        alternative.replace_extension(extension);
-        if (names.isFile(alternative.string())) return names.resolve(alternative.string());
+        const std::string alternative = withExtension(resolved, extension);
+        if (names.isFile(alternative)) return names.resolve(alternative);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "media/gfx/dib.h"
+#include "platform/path_text.h"
 #include "platform/plugin_library.h"
 
 namespace kv {
@@ -27,7 +28,7 @@ bool hasPluginExtension(const std::filesystem::path& file) {
 int loadPlugins(const std::string& folder) {
     std::vector<std::filesystem::path> candidates;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    for (const auto& entry : std::filesystem::directory_iterator(platform::pathFromText(folder), error))
         if (entry.is_regular_file(error) && hasPluginExtension(entry.path())) candidates.push_back(entry.path());
     std::sort(candidates.begin(), candidates.end());
     auto& table = pluginTable();

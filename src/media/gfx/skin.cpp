@@ -8,6 +8,7 @@
 #include "media/gfx/picture_file.h"
 #include "media/gfx/picture_loading.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 
 namespace kv {
 
@@ -88,7 +89,7 @@ void listSkins(const std::string& folder) {
 
 int readSkin(const std::string& fileName) {
     resetSkin();
-    TextFile file(platform::resolvePath(fileName));
+    TextFile file(platform::pathFromText(platform::resolvePath(fileName)));
     if (!file.isOpen()) return 0;
     bool more = true;
     while (more) {

@@ -10,6 +10,8 @@
 
 #include "base/text.h"
 #include "platform/files.h"
+#include "platform/font_face_file.h"
+#include "platform/path_text.h"
 
 namespace kv::platform {
 namespace {
@@ -42,9 +44,10 @@ void addEntry(FamilyFiles& families, std::string_view entry, const std::string& 
 }
 
 std::string fontsFolder() {
-    char windows[MAX_PATH];
-    const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(windows, length) + "/Fonts/" : std::string("C:/Windows/Fonts/");
+    wchar_t windows[MAX_PATH];
+    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? fs::path(std::wstring(windows, length)).generic_string() + "/Fonts/"
+                                           : std::string("C:/Windows/Fonts/");
 }
 
 FamilyFiles readInstalledFonts() {
@@ -63,9 +66,9 @@ FamilyFiles readInstalledFonts() {
         if (status != ERROR_SUCCESS || type != REG_SZ || valueSize == 0) continue;
         const std::string file(value, strnlen(value, valueSize));
         // A bare file name lives in the system's fonts folder.
-        const std::string path = fs::path(file).is_absolute() ? file : folder + file;
+        const std::string path = pathFromText(file).is_absolute() ? file : folder + file;
         std::error_code error;
-        if (fs::is_regular_file(path, error)) addEntry(families, std::string_view(name, nameSize), path);
+        if (fs::is_regular_file(pathFromText(path), error)) addEntry(families, std::string_view(name, nameSize), path);
     }
     RegCloseKey(key);
     return families;
@@ -78,10 +81,10 @@ int faceNamed(const std::string& path, const std::string& family, int listed) {
     if (FT_Init_FreeType(&library) != 0) return listed;
     int found = listed;
     FT_Face face = nullptr;
-    const FT_Long faces = FT_New_Face(library, path.c_str(), -1, &face) == 0 ? face->num_faces : 0;
+    const FT_Long faces = openFontFace(library, path, -1, &face) == 0 ? face->num_faces : 0;
     if (face) FT_Done_Face(face);
     for (FT_Long index = 0; index < faces && found == listed; ++index) {
-        if (FT_New_Face(library, path.c_str(), index, &face) != 0) continue;
+        if (openFontFace(library, path, index, &face) != 0) continue;
         if (face->family_name && lowerAscii(face->family_name) == family) found = int(index);
         FT_Done_Face(face);
     }

@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/path_text.h"
+
 namespace kv::platform {
 
 void* openSharedLibrary(const std::string& path) {
     // No "cannot load" dialog for a file that is not a module.
     const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    void* library = LoadLibraryA(path.c_str());
+    void* library = LoadLibraryW(pathFromText(path).c_str());
     SetErrorMode(previous);
     return library;
 }

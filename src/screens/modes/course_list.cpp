@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 #include "platform/save_report.h"
 #include "screens/modes/course_file.h"
 
@@ -21,7 +22,7 @@ std::string courseFolder(const std::string& programFolder) {
 
 // Adds the bytes of one chart's lines to the running sum; false when the file cannot be opened.
 bool addChartText(const std::string& path, std::uint8_t& sum, int& weight) {
-    TextFile file(platform::resolvePath(path));
+    TextFile file(platform::pathFromText(platform::resolvePath(path)));
     if (!file.isOpen()) return false;
     bool more = true;
     while (more) {
@@ -35,7 +36,7 @@ bool addChartText(const std::string& path, std::uint8_t& sum, int& weight) {
 }
 
 std::optional<CourseRecord> readCourseRecord(const std::string& folder, const std::string& fileName) {
-    const std::optional<CourseStages> stages = readCourseFile(folder + fileName);
+    const std::optional<CourseStages> stages = readCourseFile(platform::pathFromText(folder + fileName));
     if (!stages) return std::nullopt;
     CourseRecord course;
     course.fileName = fileName;
@@ -47,7 +48,7 @@ std::optional<CourseRecord> readCourseRecord(const std::string& folder, const st
     const std::optional<std::uint8_t> checksum = checkCourseCharts(course.stagePaths);
     if (!checksum) return std::nullopt;
     course.chartsChecksum = *checksum;
-    course.rankingBlock = readRankingBlock(platform::resolvePath(course.name + ".k2r", folder));
+    course.rankingBlock = readRankingBlock(platform::pathFromText(platform::resolvePath(course.name + ".k2r", folder)));
     return course;
 }
 
@@ -86,7 +87,7 @@ Ranking loadCourseRankingForDisplay(const CourseRecord& course) {
 }
 
 int saveCourse(const std::string& programFolder, const std::string& name, const CourseStages& stages) {
-    const std::string file = courseFolder(programFolder) + "/" + name + kCourseExtension;
+    const std::filesystem::path file = platform::pathFromText(courseFolder(programFolder) + "/" + name + kCourseExtension);
     if (writeCourseFile(file, stages)) return 1;
     platform::reportSaveFailure(file);
     return 0;
@@ -94,7 +95,7 @@ int saveCourse(const std::string& programFolder, const std::string& name, const 
 
 int loadCourse(const CourseList& list, int index, const std::string& programFolder, CourseStages& stages) {
     if (index < 0 || index >= list.size()) return 0;
-    const auto stored = readCourseFile(courseFolder(programFolder) + "/" + list[index].fileName);
+    const auto stored = readCourseFile(platform::pathFromText(courseFolder(programFolder) + "/" + list[index].fileName));
     if (!stored) return 0;
     stages = *stored;
     return 1;

@@ -6,6 +6,7 @@
 #include "media/gfx/sheet_text.h"
 #include "media/gfx/skin.h"
 #include "platform/atomic_file.h"
+#include "platform/path_text.h"
 #include "platform/save_report.h"
 #include "scene/shell.h"
 #include "screens/results/course_stages.h"
@@ -45,7 +46,7 @@ bool courseResultScreen(int course, const std::string& courseName, std::uint8_t 
     const RunTallies& t = totals.tallies;
     const int grade = courseGrade(static_cast<long long>(t.coolCount) + t.greatCount, t.noteCount, t.score);
 
-    const auto path = courseRankingPath(shell().programFolder, courseName, course);
+    const auto path = courseRankingPath(platform::pathFromText(shell().programFolder), courseName, course);
     const Ranking stored = path ? decodeRanking(readRankingBlock(*path), chartsChecksum) : Ranking{};
     RankingUpdate update = planRankingUpdate(PurposeFreePlay, grade, stored,
                                              runEntry(t, totals.bonus, grade, stages.back().keyMode, options),

@@ -10,6 +10,7 @@
 #include "media/gfx/sheet_text.h"
 #include "media/gfx/skin.h"
 #include "platform/atomic_file.h"
+#include "platform/path_text.h"
 #include "platform/save_report.h"
 #include "play/play_state.h"
 #include "play/replay_file.h"
@@ -64,7 +65,8 @@ int resultScreen(int purpose, int grade, ChartEntry& entry, int missionIndex) {
     const RunTallies run = tallies(thePlay, theChart);
     if (nothingJudged(run)) return ResultNothing;
 
-    const auto path = chartRankingPath(entry.dirPath, entry.fileName, options.RANKING, shell().programFolder);
+    const auto path = chartRankingPath(platform::pathFromText(entry.dirPath), entry.fileName, options.RANKING,
+                                       platform::pathFromText(shell().programFolder));
     const Ranking stored = path ? decodeRanking(readRankingBlock(*path), entry.checksum) : Ranking{};
     RankingUpdate update = planRankingUpdate(purpose, grade, stored,
                                              runEntry(run, thePlay.bonusScore, grade, theChart.keyMode, options),

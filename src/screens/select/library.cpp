@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 
 namespace kv {
 
@@ -122,7 +123,7 @@ int loadSingleChart(SongLibrary& library, const std::string& argument, const std
     const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
 
     const int result =
-        looksLikeChart(path) ? scanChartHeader(library.charts[0], directory, file, rankingPlace, library.longNoteCharts) : 0;
+        looksLikeChart(platform::pathFromText(path)) ? scanChartHeader(library.charts[0], directory, file, rankingPlace, library.longNoteCharts) : 0;
     if (result == 0) {
         library.singleSong = false;
         library.folders.clear();

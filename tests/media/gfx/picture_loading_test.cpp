@@ -7,6 +7,7 @@
 #include "media/gfx/pic_file.h"
 #include "media/gfx/picture_loading.h"
 #include "media/gfx/skin.h"
+#include "platform/files.h"
 #include "platform/image_codec.h"
 #include "scratch_folder.h"
 
@@ -66,6 +67,30 @@ TEST(ChartPicture, FindsTheFileUnderAnotherCaseOrExtension) {
     EXPECT_EQ(loadChartPicture(21, "stage.bmp", 256, 256), 1);
     ASSERT_EQ(loadChartPicture(22, "BACK.bmp", 256, 256), 1);
     EXPECT_EQ(slotSurface(22)->at(120, 0), rgb(10, 200, 30));
+}
+
+// Charts name their pictures in Shift-JIS; the files may carry the names
+// as Unicode, and often another extension.
+TEST(ChartPicture, FindsUnicodeNamedFilesUnderTheChartsSpelling) {
+    const std::string backdrop = "\x94\x77\x8c\x69";  // 背景 in CP932
+    struct Case {
+        std::string written;
+        const char* onDisk;
+    };
+    const Case cases[] = {
+        {"背景.bmp", "背景.bmp"},
+        {backdrop + ".bmp", "背景.bmp"},
+        {backdrop + ".bmp", "背景.png"},
+        {"\x8b\xc8\\" + backdrop + ".BMP", "曲/背景.png"},  // 曲\背景.BMP
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.onDisk);
+        ScratchFolder folder;
+        ASSERT_TRUE(platform::makeDirectory("曲"));
+        ASSERT_TRUE(platform::savePng(c.onDisk, solid(16, 4, rgb(10, 200, 30))));
+        ASSERT_EQ(loadChartPicture(24, c.written, 256, 256), 1);
+        EXPECT_EQ(slotSurface(24)->at(120, 0), rgb(10, 200, 30));
+    }
 }
 
 TEST(ChartPicture, MissingOrUnreadableFileLeavesTheSlotFree) {
