@@ -25,13 +25,11 @@ std::string withSlash(std::string path) {
     return path;
 }
 
-fs::path folderPath(const std::string& folder) { return folder.empty() ? fs::path(".") : pathFromText(folder); }
-
 // The entry of `folder` named `name`, exactly or else ignoring case.
 std::optional<std::string> findSpelling(const std::string& folder, const std::string& name) {
     std::error_code error;
     if (fs::exists(pathFromText(folder) / pathFromText(name), error)) return storedName(pathFromText(folder), name);
-    for (fs::directory_iterator it(folderPath(folder), error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(folderFromText(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string candidate = it->path().filename().string();
         if (sameIgnoringCase(candidate, name)) return candidate;
     }
@@ -158,7 +156,7 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
 std::vector<std::string> listFolder(std::string_view folder, std::string_view pattern, EntryKind kind) {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folderPath(resolvePath(folder)), error), end; !error && it != end;
+    for (fs::directory_iterator it(folderFromText(resolvePath(folder)), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;
         const bool isFolder = it->is_directory(typeError);

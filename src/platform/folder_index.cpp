@@ -14,7 +14,7 @@ const FolderIndex::Listing& FolderIndex::listing(const std::string& folder) {
     std::error_code error;
     // In the disk's own order, so that of names differing only in case the
     // same one is found as by a scan of the folder.
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : pathFromText(folder), error), end; !error && it != end;
+    for (fs::directory_iterator it(folderFromText(folder), error), end; !error && it != end;
          it.increment(error)) {
         const std::string name = it->path().filename().string();
         std::error_code typeError;

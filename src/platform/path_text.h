@@ -14,6 +14,11 @@ namespace kv::platform {
 // Windows rather than failing.
 std::filesystem::path pathFromText(std::string_view text);
 
+// The folder `text` names, the current one when it is empty.
+inline std::filesystem::path folderFromText(std::string_view text) {
+    return text.empty() ? std::filesystem::path(".") : pathFromText(text);
+}
+
 // std::fopen for a path, through the wide call on Windows.
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 
