@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file_bytes.h"
+#include "platform/midi_file.h"
 
 namespace kv::platform {
 namespace {
@@ -94,11 +95,15 @@ struct MidiSynth::Parts {
 
 std::unique_ptr<MidiSynth> MidiSynth::open(const std::string& midiPath, int rate) {
     const std::string soundfont = findSoundfont();
-    if (soundfont.empty() || !fluid_is_midifile(midiPath.c_str())) return nullptr;
+    if (soundfont.empty()) return nullptr;
     // The player parses its file when it starts, on the audio thread; hand
-    // it the bytes so that thread never touches the disk.
+    // it the bytes so that thread never touches the disk. Its reader cannot
+    // step over a chunk it does not know, and one sized 2 GB or more sends
+    // it backwards for good: it gets only the chunks it plays.
     std::vector<std::uint8_t> bytes;
-    if (!readFileBytes(midiPath, bytes) || bytes.empty()) return nullptr;
+    if (!readFileBytes(midiPath, bytes)) return nullptr;
+    bytes = midiHeaderAndTracks(bytes);
+    if (bytes.empty()) return nullptr;
 
     auto parts = std::make_unique<Parts>();
     parts->loaded = takeSynth(soundfont, rate);
