@@ -33,9 +33,14 @@ bool takeDecoded(SDL_Surface* loaded, Surface& out) {
 
 bool decodeImageFile(const std::string& path, Surface& out) { return takeDecoded(IMG_Load(path.c_str()), out); }
 
-bool decodeImageBytes(std::span<const std::uint8_t> bytes, Surface& out) {
+bool decodeImageBytes(std::span<const std::uint8_t> bytes, ImageFormat format, Surface& out) {
+    // The loader by name: a type given to the generic one is only a hint.
+    static SDL_Surface* (*const kLoaders[])(SDL_RWops*) = {IMG_LoadPNG_RW, IMG_LoadGIF_RW, IMG_LoadJPG_RW};
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
-    return source && takeDecoded(IMG_Load_RW(source, 1), out);
+    if (!source) return false;
+    SDL_Surface* loaded = kLoaders[int(format)](source);
+    SDL_RWclose(source);
+    return takeDecoded(loaded, out);
 }
 
 bool savePng(const std::string& path, const Surface& picture) {

@@ -12,8 +12,11 @@ namespace kv::platform {
 // Partly transparent pixels are laid over black, so fully transparent ones
 // become the colour key.
 bool decodeImageFile(const std::string& path, Surface& out);
-// The same for a file already in memory; the format is told by its content.
-bool decodeImageBytes(std::span<const std::uint8_t> bytes, Surface& out);
+enum class ImageFormat { Png, Gif, Jpeg };
+
+// The same for a file already in memory, with that format's decoder only: a
+// file checked as one format is never decoded as another.
+bool decodeImageBytes(std::span<const std::uint8_t> bytes, ImageFormat format, Surface& out);
 
 bool savePng(const std::string& path, const Surface& picture);
 

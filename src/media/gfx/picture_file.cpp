@@ -29,9 +29,9 @@ std::string withExtension(const std::string& path, const char* extension) {
 // Only formats whose size we can check before decoding are decoded; what
 // the decoder gives is checked too, should it ever differ from the header.
 bool decodeNativeFormat(Bytes bytes, Surface& out) {
-    long long width = 0, height = 0;
-    if (!declaredPictureSize(bytes, width, height) || !pictureSizeAllowed(width, height) ||
-        !platform::decodeImageBytes(bytes, out))
+    const std::optional<DeclaredPicture> declared = declaredPicture(bytes);
+    if (!declared || !pictureSizeAllowed(declared->width, declared->height) ||
+        !platform::decodeImageBytes(bytes, declared->format, out))
         return false;
     if (pictureSizeAllowed(out.width, out.height)) return true;
     out = Surface();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
 namespace kv {
 namespace {
@@ -92,11 +91,22 @@ bool jpegSize(Bytes file, long long& width, long long& height) {
 
 }  // namespace
 
-bool declaredPictureSize(Bytes file, long long& width, long long& height) {
-    if (startsWith(file, "\x89PNG\r\n\x1a\n", 8)) return pngSize(file, width, height);
-    if (startsWith(file, "GIF87a", 6) || startsWith(file, "GIF89a", 6)) return gifSize(file, width, height);
-    if (startsWith(file, "\xFF\xD8", 2)) return jpegSize(file, width, height);
-    return false;
+std::optional<DeclaredPicture> declaredPicture(Bytes file) {
+    using platform::ImageFormat;
+    DeclaredPicture picture{};
+    bool known = false;
+    if (startsWith(file, "\x89PNG\r\n\x1a\n", 8)) {
+        picture.format = ImageFormat::Png;
+        known = pngSize(file, picture.width, picture.height);
+    } else if (startsWith(file, "GIF87a", 6) || startsWith(file, "GIF89a", 6)) {
+        picture.format = ImageFormat::Gif;
+        known = gifSize(file, picture.width, picture.height);
+    } else if (startsWith(file, "\xFF\xD8", 2)) {
+        picture.format = ImageFormat::Jpeg;
+        known = jpegSize(file, picture.width, picture.height);
+    }
+    if (!known) return std::nullopt;
+    return picture;
 }
 
 }  // namespace kv

@@ -2,7 +2,10 @@
 // The largest picture we decode. Nothing wider or taller than this can show
 // on a 640 x 480 screen, and a tiny file can declare a picture of gigabytes,
 // so the declared size is checked before any pixel memory is taken.
+#include <optional>
+
 #include "media/gfx/byte_reader.h"
+#include "platform/image_codec.h"
 
 namespace kv {
 
@@ -12,9 +15,15 @@ inline bool pictureSizeAllowed(long long width, long long height) {
     return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
 }
 
-// The size a PNG, GIF or JPEG file declares in its header (for a GIF the
-// largest of its screen and its images); false for any other format, a
-// header cut short, or a GIF whose blocks cannot all be walked.
-bool declaredPictureSize(Bytes file, long long& width, long long& height);
+struct DeclaredPicture {
+    platform::ImageFormat format;
+    long long width = 0, height = 0;
+    bool operator==(const DeclaredPicture&) const = default;
+};
+
+// The format of a PNG, GIF or JPEG file and the size its header declares
+// (for a GIF the largest of its screen and its images); nothing for any
+// other format, a header cut short, or a GIF whose blocks cannot all be walked.
+std::optional<DeclaredPicture> declaredPicture(Bytes file);
 
 }  // namespace kv
