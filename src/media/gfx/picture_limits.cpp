@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "media/gfx/gif_codes.h"
+
 namespace kv {
 namespace {
 
@@ -32,11 +34,10 @@ std::size_t colourTableSize(std::uint8_t flags) { return flags & 0x80 ? 3u << ((
 // image it can start decoding and, past one it cannot, hunts through the
 // following bytes for anything that looks like the next; so the whole file
 // must be blocks we can walk to their end, each image one the decoder
-// starts on (a size of at least one pixel, a code size it accepts), or the
-// size it would decode is not known.
+// starts on (a size of at least one pixel, a code size it accepts) and whose
+// codes it can follow, or the size it would decode is not known.
 bool gifSize(Bytes file, long long& width, long long& height) {
     constexpr std::uint8_t kExtension = 0x21, kImage = 0x2C, kTrailer = 0x3B;
-    constexpr std::uint8_t kLargestCodeSize = 12;
     if (!fits(file, 0, 13)) return false;
     width = readLe(file, 6, 2);
     height = readLe(file, 8, 2);
@@ -54,8 +55,9 @@ bool gifSize(Bytes file, long long& width, long long& height) {
             height = std::max(height, imageHeight);
             anyImage = true;
             at += 10 + colourTableSize(file[at + 9]);
-            if (!fits(file, at, 1) || file[at] > kLargestCodeSize) return false;
+            if (!fits(file, at, 1) || file[at] > kLargestGifCodeSize) return false;
             next = skipSubBlocks(file, at + 1);
+            if (next && !gifCodesSound(file, at, imageWidth * imageHeight)) return false;
         }
         if (!next) return false;
         at = *next;
