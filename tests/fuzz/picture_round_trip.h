@@ -13,8 +13,8 @@ template <typename Write, typename Read>
 void checkPictureRoundTrip(const Surface& decoded, Write write, Read read) {
     if (!pictureSizeAllowed(decoded.width, decoded.height)) std::abort();
     if (decoded.pixels.size() != std::size_t(decoded.width) * decoded.height) std::abort();
-    // Our format's 24-bit length cannot hold every picture a reader may
-    // accept; the writer says so with no bytes.
+    // A writer returns no bytes for a picture its format cannot hold, as our
+    // sheet format's 24-bit length cannot hold every picture a reader accepts.
     const auto written = write(decoded);
     if (written.empty()) return;
     Surface again;
